@@ -1,0 +1,4 @@
+// SEND: a command to the selected aircraft.
+#include "simulation/Vantix.h"
+
+void Vantix::Command2_Click() {}

@@ -1,0 +1,156 @@
+#include "platform/QtServices.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QIcon>
+#include <QInputDialog>
+#include <QLoggingCategory>
+#include <QMessageBox>
+#include <QSocketNotifier>
+#include <QSoundEffect>
+#include <QTextBrowser>
+#include <QTime>
+#include <QTimer>
+#include <QUrl>
+#include <algorithm>
+#include <csignal>
+#include <unistd.h>
+
+namespace rt {
+
+float SystemClock::Timer() {
+  return static_cast<float>(QTime::currentTime().msecsSinceStartOfDay() / 1000.0);
+}
+
+namespace {
+int signalPipe[2] = {-1, -1};
+void OnSignal(int) {
+  const char c = 1;
+  [[maybe_unused]] ssize_t n = ::write(signalPipe[1], &c, 1);
+}
+}  // namespace
+
+QtEventLoop::QtEventLoop() : wake_(std::make_unique<QTimer>()) {
+  wake_->setSingleShot(true);
+  wake_->setTimerType(Qt::PreciseTimer);
+  QObject::connect(wake_.get(), &QTimer::timeout, wake_.get(), [] {});
+  if (auto* app = QCoreApplication::instance())
+    QObject::connect(app, &QCoreApplication::aboutToQuit, wake_.get(), [this] { quitting_ = true; });
+  if (auto* gui = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+    QObject::connect(gui, &QGuiApplication::commitDataRequest, wake_.get(),
+                     [this](QSessionManager&) { quitting_ = true; });
+  if (signalPipe[0] < 0 && ::pipe(signalPipe) == 0) {
+    std::signal(SIGINT, OnSignal);
+    std::signal(SIGTERM, OnSignal);
+  }
+  if (signalPipe[0] >= 0) {
+    signals_ = std::make_unique<QSocketNotifier>(signalPipe[0], QSocketNotifier::Read);
+    QObject::connect(signals_.get(), &QSocketNotifier::activated, wake_.get(), [this] {
+      char c;
+      [[maybe_unused]] ssize_t n = ::read(signalPipe[0], &c, 1);
+      EndProgram();
+    });
+  }
+}
+
+QtEventLoop::~QtEventLoop() = default;
+
+void QtEventLoop::DoEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+
+void QtEventLoop::Sleep(double seconds) {
+  if (quitting_) return;
+  const int ms = std::clamp(static_cast<int>(seconds * 1000.0 + 0.999), 1, 1000);
+  wake_->start(ms);
+  QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  wake_->stop();
+}
+
+void QtEventLoop::EndProgram() {
+  quitting_ = true;
+  for (QWidget* w : QApplication::topLevelWidgets()) w->hide();
+  QCoreApplication::exit(0);
+}
+
+namespace {
+constexpr const char* kTitle = "Vantix";
+}
+
+bool QtDialogs::MsgBox(const QString& prompt, bool withCancel) {
+  QMessageBox box(QMessageBox::NoIcon, kTitle, prompt,
+                  withCancel ? (QMessageBox::Ok | QMessageBox::Cancel) : QMessageBox::Ok);
+  box.setDefaultButton(QMessageBox::Ok);
+  return box.exec() == QMessageBox::Ok;
+}
+
+QString QtDialogs::InputBox(const QString& prompt) {
+  QInputDialog box;
+  box.setWindowTitle(kTitle);
+  box.setLabelText(prompt);
+  box.setInputMode(QInputDialog::TextInput);
+  return box.exec() == QDialog::Accepted ? box.textValue() : QString();
+}
+
+void QtDialogs::Warn(const QString& text) {
+  QMessageBox box(QMessageBox::Warning, kTitle, text, QMessageBox::Ok);
+  box.exec();
+}
+
+QtSound::QtSound() {
+  // Without a sound server the multimedia layer only complains; the game goes on silently.
+  QLoggingCategory::setFilterRules("qt.multimedia*=false");
+}
+
+QtSound::~QtSound() { qDeleteAll(effects_); }
+
+bool QtSound::Play(const QString& file) {
+  QSoundEffect*& effect = effects_[file];
+  if (!effect) {
+    const QFileInfo info(QDir::current(), file);
+    if (!info.isFile()) return false;
+    effect = new QSoundEffect;
+    effect->setSource(QUrl::fromLocalFile(info.absoluteFilePath()));
+  }
+  if (effect->status() == QSoundEffect::Error) return false;
+  effect->play();
+  return true;
+}
+
+bool QtBrowser::Open(const QString& address) {
+  return QDesktopServices::openUrl(QUrl(address, QUrl::TolerantMode));
+}
+
+QtHelp::QtHelp() = default;
+QtHelp::~QtHelp() = default;
+
+void QtHelp::Show(const QString& file) {
+  if (!window_) {
+    window_ = std::make_unique<QTextBrowser>();
+    window_->setWindowTitle("Vantix Help");
+    window_->setAttribute(Qt::WA_QuitOnClose, false);
+    window_->setOpenExternalLinks(false);
+    window_->resize(560, 600);
+  }
+  const QFileInfo info(QDir::current(), file);
+  QFile f(info.absoluteFilePath());
+  if (info.isFile() && f.open(QIODevice::ReadOnly)) {
+    window_->setHtml(QString::fromUtf8(f.read(kMaxHelpBytes)));
+  } else {
+    window_->setPlainText(QString("The help file %1 could not be opened in %2.")
+                              .arg(file, QDir::toNativeSeparators(QDir::currentPath())));
+  }
+  window_->show();
+  window_->raise();
+  window_->activateWindow();
+}
+
+void RegisterFonts() {
+  const QString dir = "/usr/share/wine/fonts/";
+  for (const char* face : {"tahoma.ttf", "tahomabd.ttf", "ms_sans_serif.ttf", "sserife.fon"})
+    if (QFile::exists(dir + face)) QFontDatabase::addApplicationFont(dir + face);
+}
+
+}  // namespace rt

@@ -1,0 +1,11 @@
+#include "support/TestWorld.h"
+
+TestWorld::TestWorld() : previous_(QDir::currentPath()) {
+  QDir::setCurrent(folder_.path());
+  windows = std::make_unique<Windows>(services);
+}
+
+TestWorld::~TestWorld() {
+  windows.reset();
+  QDir::setCurrent(previous_);
+}
