@@ -1,0 +1,142 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "support/TestWorld.h"
+
+namespace {
+
+// The two ways of asking to leave a game: the End Game button and the window's close box.
+enum class Ask { kEndGame, kCloseBox };
+
+void AskToLeave(Vantix& game, Ask how) {
+  if (how == Ask::kEndGame)
+    game.Command1.PlayerClick();
+  else
+    game.RequestClose();
+}
+
+// Message boxes that remember whether they offered Cancel.
+class ButtonRecordingDialogs final : public rt::Dialogs {
+ public:
+  bool MsgBox(const QString& prompt, bool withCancel) override {
+    prompts.append(prompt);
+    offeredCancel.append(withCancel);
+    return false;
+  }
+  QString InputBox(const QString&) override { return {}; }
+  void Warn(const QString&) override {}
+  QStringList prompts;
+  QList<bool> offeredCancel;
+};
+
+}  // namespace
+
+/** End Game and the close box ask the same question with OK and Cancel; OK gives the game up
+ *  (reason 1, exit), Cancel changes nothing; the close box never closes the window. */
+TEST(EndGame, BothWaysAskTheQuestionAndOnlyOkGivesTheGameUp) {
+  struct Case {
+    Ask how;
+    bool ok;
+    std::int16_t gameOver;
+  } cases[] = {{Ask::kEndGame, true, 1},
+               {Ask::kEndGame, false, 0},
+               {Ask::kCloseBox, true, 1},
+               {Ask::kCloseBox, false, 0}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << (c.how == Ask::kEndGame ? "End Game" : "close box")
+                                    << (c.ok ? ", OK" : ", Cancel"));
+    TestWorld world;
+    Vantix& g = world.game();
+    world.dialogs.msgBoxAnswers = {c.ok};
+    AskToLeave(g, c.how);
+    EXPECT_EQ(world.dialogs.msgBoxPrompts, QStringList{"Are you sure you want to exit"});
+    EXPECT_EQ(g.GameOver, c.gameOver);
+  }
+
+  TestWorld world;
+  std::int16_t cancel = 0;
+  world.game().Form_QueryUnload(cancel, 0);
+  EXPECT_EQ(cancel, -1);
+
+  ButtonRecordingDialogs dialogs;
+  rt::Services withRecorder{world.clock, world.random,  world.events, dialogs,
+                            world.sound, world.browser, world.help,   {}};
+  rt::InstallServices(&withRecorder);
+  world.game().Command1.PlayerClick();
+  world.game().RequestClose();
+  rt::InstallServices(&world.services);
+  EXPECT_EQ(dialogs.offeredCancel, (QList<bool>{true, true}));
+}
+
+/** Asked during a game (in the wait at a tick's end), OK lets the tick end as usual and then
+ *  ends the game as "exit" with the clock of that tick; the window stays shown until then.
+ *  After Cancel the game goes on to its end. */
+TEST(EndGame, OkDuringAGameEndsItAfterTheCurrentTickAndCancelLetsItRun) {
+  struct Case {
+    Ask how;
+    bool ok;
+    const char* outcome;
+    const char* secondsLeft;
+  } cases[] = {{Ask::kEndGame, true, "exit", "3590"},
+               {Ask::kCloseBox, true, "exit", "3590"},
+               {Ask::kEndGame, false, "time", "-1"},
+               {Ask::kCloseBox, false, "time", "-1"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << (c.how == Ask::kEndGame ? "End Game" : "close box")
+                                    << (c.ok ? ", OK" : ", Cancel"));
+    TestWorld world;
+    Vantix& g = world.game();
+    world.dialogs.msgBoxAnswers = {c.ok};
+    bool asked = false;
+    bool shownAfterAsking = false;
+    world.events.onYield = [&] {
+      if (asked || g.Label27.Caption() != "59:50") return;
+      asked = true;
+      AskToLeave(g, c.how);
+      shownAfterAsking = g.Visible();
+    };
+    world.front().Command3.PlayerClick();  // Start
+    EXPECT_TRUE(asked);
+    EXPECT_TRUE(shownAfterAsking);
+    EXPECT_EQ(world.front().Text3.Text(), c.outcome);
+    EXPECT_EQ(world.front().Text4.Text(), c.secondsLeft);
+    EXPECT_FALSE(g.Visible());
+  }
+}
+
+/** End Game confirmed while the game is still being set up is undone by the set-up: the game
+ *  runs all the same. */
+TEST(EndGame, OkDuringTheSetUpIsUndoneAndTheGameRuns) {
+  TestWorld world;
+  Vantix& g = world.game();
+  bool asked = false;
+  world.events.onYield = [&] {
+    if (asked) return;
+    asked = true;
+    EXPECT_EQ(g.Label27.Caption(), "") << "still in the set-up";
+    g.Command1.PlayerClick();
+    EXPECT_EQ(g.GameOver, 1);
+  };
+  world.front().Command3.PlayerClick();  // Start
+  EXPECT_EQ(world.dialogs.msgBoxPrompts.first(), "Are you sure you want to exit");
+  EXPECT_EQ(world.front().Text3.Text(), "time");
+}
+
+/** While the tutorial shows the game window, the window is disabled: neither End Game nor the
+ *  close box asks anything or ends anything, and the window stays. */
+TEST(EndGame, NeitherWayWorksWhileTheTutorialShowsTheGameWindow) {
+  TestWorld world;
+  Vantix& g = world.game();
+  world.windows->LoadTutorial();
+  ASSERT_TRUE(g.Visible());
+  ASSERT_FALSE(g.Enabled());
+  g.Command1.PlayerClick();
+  g.RequestClose();
+  std::int16_t cancel = 0;
+  g.Form_QueryUnload(cancel, 0);
+  EXPECT_EQ(cancel, -1);
+  EXPECT_TRUE(world.dialogs.msgBoxPrompts.isEmpty());
+  EXPECT_EQ(g.GameOver, 0);
+  EXPECT_TRUE(g.Visible());
+}

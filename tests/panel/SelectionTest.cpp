@@ -1,0 +1,202 @@
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include "PanelFixture.h"
+
+namespace {
+constexpr double kNear = 0.005;
+}
+
+/** A click on the dial gives the bearing of the clicked pixel from the dial's middle, cut down
+ *  to a multiple of 10; a click farther than 48 px from the middle is ignored. Negative angles
+ *  (upper right, lower left) take the next lower whole number, so (40, -15) is 60, not 70. */
+TEST(Selection, ADialClickGivesTheBearingCutDownToTenAndIgnoresClicksOffTheDisc) {
+  struct Case {
+    int x, y;
+    std::optional<int> heading;
+  } cases[] = {
+      {40, 0, 90},           {0, 30, 180},  {-40, 0, 270},  {0, -47, 0},     {0, 0, 90},
+      {20, -20, 40},         {20, 20, 130}, {-20, 20, 220}, {-20, -20, 310}, {45, -1, 80},
+      {45, 3, 90},           {40, -15, 60}, {-40, 15, 240}, {-48, 0, 270},   {34, 34, std::nullopt},
+      {0, 49, std::nullopt},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << "(" << c.x << ", " << c.y << ")");
+    PanelFixture f;
+    Vantix& g = f.game();
+    g.SetSelector(0, 123);
+    g.Image1.PlayerMouseDown(DialTwips(c.x), DialTwips(c.y));
+    EXPECT_EQ(g.Label2.Caption(), c.heading ? QString::number(*c.heading) : "123");
+  }
+}
+
+/** The dial reads the pixel under the pointer: any twips inside a pixel give that pixel, and the
+ *  marker goes to the heading on the dial's rim, whatever command or aircraft is chosen. */
+TEST(Selection, ADialClickAnywhereInsideAPixelCountsForThatPixelAndMovesTheMarker) {
+  PanelFixture f;
+  Vantix& g = f.game();
+  g.List2.PlayerSelect(kMaintain);
+  g.Image1.PlayerMouseDown(DialTwips(-40) + 14, DialTwips(0) + 14);
+  EXPECT_EQ(g.Label2.Caption(), "270");
+  EXPECT_NEAR(g.Shape1.ShapeLeft(), g.Image1.Left() - 1, kNear);
+  EXPECT_NEAR(g.Shape1.ShapeTop(), g.Image1.Top() + 44.11, kNear);
+}
+
+/** The scales take clicks between Y 100 and 1340 twips, one value per band of 150 twips; the
+ *  altitude side is X 0..510 with ALTITUDE chosen, the speed side X 950..1425 with SPEED chosen;
+ *  any other click, or any click while another command is chosen, does nothing. */
+TEST(Selection, AScaleClickGivesTheValueOfItsBandOnTheChosenCommandsSideOnly) {
+  struct Case {
+    int command;
+    float x, y;
+    std::optional<int> value;
+  } cases[] = {
+      {kAltitude, 0, 100, 9000},    {kAltitude, 0, 149, 9000},   {kAltitude, 0, 150, 8000},
+      {kAltitude, 200, 1340, 1000}, {kAltitude, 510, 500, 6000}, {kAltitude, 0, 99, {}},
+      {kAltitude, 0, 1341, {}},     {kAltitude, 511, 500, {}},   {kAltitude, -1, 500, {}},
+      {kAltitude, 1000, 500, {}},   {kSpeed, 950, 500, 200},     {kSpeed, 1425, 500, 200},
+      {kSpeed, 1000, 1200, 100},    {kSpeed, 1000, 100, 260},    {kSpeed, 949, 500, {}},
+      {kSpeed, 1426, 500, {}},      {kSpeed, 200, 500, {}},      {kSpeed, 1000, 1341, {}},
+      {kCircleL, 0, 500, {}},       {kMaintain, 1000, 500, {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message()
+                 << "command " << c.command << " at (" << c.x << ", " << c.y << ")");
+    PanelFixture f;
+    Vantix& g = f.game();
+    g.List2.PlayerSelect(kAltitude);  // shows the scales
+    g.List2.PlayerSelect(c.command);
+    g.SetSelector(1, 123);
+    ASSERT_TRUE(g.Image2.Visible());
+    g.Image2.PlayerMouseDown(c.x, c.y);
+    EXPECT_EQ(g.Label2.Caption(), c.value ? QString::number(*c.value) : "123");
+  }
+}
+
+/** The marker runs on a circle of radius 45 about the dial's middle and along the red bars of
+ *  the scales; the readout shows the value in plain decimal with a minus sign when negative, and
+ *  an unknown mode only writes the readout. */
+TEST(Selection, TheMarkerGoesToTheValuesPlaceAndTheReadoutShowsIt) {
+  struct Case {
+    std::int16_t mode, setting;
+    double left, top;  // from the pictures' top-left corner
+    const char* readout;
+  } cases[] = {
+      {0, 0, 44, -1, "0"},          {0, 90, 89, 43.96, "90"},    {0, 180, 44.07, 89, "180"},
+      {0, 270, -1, 44.11, "270"},   {0, -5, 40.08, -0.83, "-5"}, {1, 9000, 26, 2.16, "9000"},
+      {1, 1000, 26, 83.80, "1000"}, {1, 0, 26, 94, "0"},         {2, 260, 68, 4, "260"},
+      {2, 100, 68, 84, "100"},      {2, 0, 68, 134, "0"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << "mode " << c.mode << ", " << c.setting);
+    PanelFixture f;
+    Vantix& g = f.game();
+    g.SetSelector(c.mode, c.setting);
+    EXPECT_NEAR(g.Shape1.ShapeLeft() - g.Image1.Left(), c.left, 0.01);
+    EXPECT_NEAR(g.Shape1.ShapeTop() - g.Image1.Top(), c.top, 0.01);
+    EXPECT_EQ(g.Label2.Caption(), c.readout);
+  }
+
+  PanelFixture f;
+  Vantix& g = f.game();
+  g.SetSelector(0, 90);
+  g.SetSelector(7, -40);
+  EXPECT_NEAR(g.Shape1.ShapeLeft() - g.Image1.Left(), 89, 0.01);
+  EXPECT_EQ(g.Label2.Caption(), "-40");
+}
+
+/** The dial's places are worked out in double precision, the scales' in single precision, and
+ *  the marker gets them as they are. */
+TEST(Selection, TheDialPlacesTheMarkerInDoubleAndTheScalesInSinglePrecision) {
+  PanelFixture f;
+  Vantix& g = f.game();
+  const double top = g.Image1.Top();
+  g.SetSelector(1, 9000);
+  const double scaleTop = g.Shape1.ShapeTop();
+  EXPECT_EQ(scaleTop, static_cast<double>(static_cast<float>(scaleTop)));
+  EXPECT_NE(scaleTop, top + 94 - 9000 / 98.0);
+  g.SetSelector(0, 90);
+  const double dialTop = g.Shape1.ShapeTop();
+  EXPECT_NE(dialTop, static_cast<double>(static_cast<float>(dialTop)));
+}
+
+/** Choosing LEFT or RIGHT shows the dial loaded with the chosen aircraft's heading, ALTITUDE
+ *  and SPEED the scales with its altitude or speed; CIRCLE L, CIRCLE R and MAINTAIN keep the
+ *  picture and the value shown, so a dial value set before stays for the read-back. */
+TEST(Selection, ChoosingACommandShowsItsPictureLoadedWithTheAircraftsPresentValue) {
+  struct Case {
+    int before, command;
+    bool dial, scales;
+    const char* readout;
+  } cases[] = {
+      {kNone, kLeft, true, false, "185"},      {kAltitude, kRight, true, false, "185"},
+      {kNone, kAltitude, false, true, "6500"}, {kLeft, kSpeed, false, true, "130"},
+      {kLeft, kCircleL, true, false, "185"},   {kAltitude, kCircleR, false, true, "6500"},
+      {kSpeed, kMaintain, false, true, "130"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << "from " << c.before << " to " << c.command);
+    PanelFixture f;
+    f.Add(3, {1, 1, 185, 130, 6500});
+    Vantix& g = f.game();
+    g.List1[0].PlayerSelect(2);
+    EXPECT_EQ(g.Label2.Caption(), "40") << "no command chosen: the selector is left alone";
+    g.List2.PlayerSelect(c.before);
+    g.List2.PlayerSelect(c.command);
+    EXPECT_EQ(g.Image1.Visible(), c.dial);
+    EXPECT_EQ(g.Image2.Visible(), c.scales);
+    EXPECT_EQ(g.Label2.Caption(), c.readout);
+  }
+}
+
+/** With no aircraft chosen the selector reads slot 0, always 0: the dial's marker goes to the
+ *  top, the scales' marker below the 1000 ft mark or below the picture for speed. */
+TEST(Selection, WithNoAircraftChosenTheSelectorShowsZero) {
+  struct Case {
+    int command;
+    double top;
+  } cases[] = {{kLeft, -1}, {kAltitude, 94}, {kSpeed, 134}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.command);
+    PanelFixture f;
+    Vantix& g = f.game();
+    g.List2.PlayerSelect(c.command);
+    EXPECT_EQ(g.Label2.Caption(), "0");
+    EXPECT_NEAR(g.Shape1.ShapeTop() - g.Image1.Top(), c.top, kNear);
+  }
+}
+
+/** Choosing another aircraft while LEFT is chosen replaces a dial value not yet sent by that
+ *  aircraft's present heading, which need not be a multiple of 10. */
+TEST(Selection, ChoosingAnotherAircraftReloadsTheSelectorWithItsValue) {
+  PanelFixture f;
+  f.Add(3, {1, 1, 185, 120, 7000});
+  Vantix& g = f.game();
+  g.List1[0].PlayerSelect(0);
+  g.List2.PlayerSelect(kLeft);
+  EXPECT_EQ(g.Label2.Caption(), "80");
+  g.Image1.PlayerMouseDown(DialTwips(-40), DialTwips(0));
+  EXPECT_EQ(g.Label2.Caption(), "270");
+  g.List1[0].PlayerSelect(2);
+  EXPECT_EQ(g.Label2.Caption(), "185");
+}
+
+/** Only the Type column keeps a selection: a click in Heading, Knts, Alt or Status removes that
+ *  column's selection at once, every time, and leaves the chosen aircraft and the selector. */
+TEST(Selection, AClickInAnotherColumnSelectsNothingAndChangesNothing) {
+  PanelFixture f;
+  Vantix& g = f.game();
+  g.List1[0].PlayerSelect(1);
+  g.List2.PlayerSelect(kLeft);
+  g.Image1.PlayerMouseDown(DialTwips(40), DialTwips(0));
+  for (int column = 1; column <= 4; ++column) {
+    SCOPED_TRACE(column);
+    for (int click = 0; click < 2; ++click) {
+      g.List1[column].PlayerSelect(3);
+      EXPECT_EQ(g.List1[column].ListIndex(), -1);
+    }
+    EXPECT_EQ(g.List1[0].ListIndex(), 1);
+    EXPECT_EQ(g.Label2.Caption(), "90");
+  }
+}
