@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <vector>
 
@@ -21,34 +20,47 @@ double CpuSeconds() {
   return u.ru_utime.tv_sec + u.ru_utime.tv_usec / 1e6 + u.ru_stime.tv_sec + u.ru_stime.tv_usec / 1e6;
 }
 
-// The real event queue, watching for the start of each tick and ending the game after n ticks.
+// The real clock, noting the moment each tick starts: the game reads the time of day and then
+// the monotonic clock when it sets a tick's end.
+class WatchedClock final : public rt::Clock {
+ public:
+  float Timer() override {
+    timeOfDayRead = true;
+    return inner.Timer();
+  }
+  double Monotonic() override {
+    const double now = inner.Monotonic();
+    // A Fast tick reads both clocks twice at its start: the later reading sets its end.
+    if (timeOfDayRead && !starts.empty() && now - starts.back() < 0.05) starts.back() = now;
+    else if (timeOfDayRead) starts.push_back(now);
+    timeOfDayRead = false;
+    return now;
+  }
+  rt::SystemClock inner;
+  bool timeOfDayRead = false;
+  std::vector<double> starts;
+};
+
+// The real event queue, ending the game after n ticks.
 class WatchedEvents final : public rt::EventLoop {
  public:
   void DoEvents() override {
     inner.DoEvents();
-    Watch();
+    if (game && static_cast<int>(clock->starts.size()) > ticks) game->GameOver = 1;
   }
   void Sleep(double s) override { inner.Sleep(s); }
   bool Quitting() const override { return inner.Quitting(); }
   void EndProgram() override { inner.EndProgram(); }
 
-  void Watch() {
-    if (!game || game->Starttime() == lastStart) return;
-    lastStart = game->Starttime();
-    starts.push_back(std::chrono::steady_clock::now());
-    if (static_cast<int>(starts.size()) > ticks) game->GameOver = 1;
-  }
-
   rt::QtEventLoop inner;
+  WatchedClock* clock = nullptr;
   Vantix* game = nullptr;
-  float lastStart = -1;
   int ticks = 0;
-  std::vector<std::chrono::steady_clock::time_point> starts;
 };
 
 void Run(Windows& windows, WatchedEvents& events, bool fast, int ticks) {
-  events.starts.clear();
-  events.lastStart = -1;
+  std::vector<double>& starts = events.clock->starts;
+  starts.clear();
   events.ticks = ticks;
   windows.vantix().Check3.SetValue(fast ? 1 : 0);
   const double cpu0 = CpuSeconds();
@@ -58,13 +70,13 @@ void Run(Windows& windows, WatchedEvents& events, bool fast, int ticks) {
   const double period = fast ? 0.2 : 1.0;
   std::vector<double> errors;
   double shortest = 1e9;
-  for (size_t i = 1; i + 1 < events.starts.size(); ++i) {
-    const double d = std::chrono::duration<double>(events.starts[i + 1] - events.starts[i]).count();
+  for (size_t i = 1; i + 1 < starts.size(); ++i) {
+    const double d = starts[i + 1] - starts[i];
     errors.push_back(std::abs(d - period) * 1000.0);
     shortest = std::min(shortest, d);
   }
   std::sort(errors.begin(), errors.end());
-  const double gameSeconds = static_cast<double>(events.starts.size() - 1);
+  const double gameSeconds = static_cast<double>(starts.size() - 1);
   std::printf("%s: %zu ticks; period error median %.3f ms, max %.3f ms; shortest tick %.4f s\n",
               fast ? "Fast (0.2 s)" : "Normal (1 s)", errors.size(), errors[errors.size() / 2],
               errors.back(), shortest);
@@ -77,9 +89,10 @@ void Run(Windows& windows, WatchedEvents& events, bool fast, int ticks) {
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
-  rt::SystemClock clock;
+  WatchedClock clock;
   rt::SeededRandom random;
   WatchedEvents events;
+  events.clock = &clock;
   ScriptedDialogs dialogs;
   RecordingSound sound;
   RecordingBrowser browser;
