@@ -3,8 +3,14 @@
 
 #include <QString>
 #include <cstdint>
+#include <ostream>
 
 #include "support/TestWorld.h"
+
+// Texts in failure messages as text, not as bytes.
+inline void PrintTo(const QString& text, std::ostream* os) {
+  *os << '"' << text.toStdString() << '"';
+}
 
 // The commands of the command list, by their place in it.
 enum Command : int { kNone = -1, kLeft, kRight, kCircleL, kCircleR, kAltitude, kSpeed, kMaintain };

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QListWidget>
+#include <QMouseEvent>
 #include <optional>
 
 #include "PanelFixture.h"
@@ -199,4 +202,42 @@ TEST(Selection, AClickInAnotherColumnSelectsNothingAndChangesNothing) {
     EXPECT_EQ(g.List1[0].ListIndex(), 1);
     EXPECT_EQ(g.Label2.Caption(), "90");
   }
+}
+
+namespace {
+// A press and release of the mouse button on a row, as the window system delivers them.
+void MouseClickRow(rt::ListBox& list, int row) {
+  auto* widget = qobject_cast<QListWidget*>(list.Widget());
+  const QPoint at = widget->visualItemRect(widget->item(row)).center();
+  const QPoint global = widget->viewport()->mapToGlobal(at);
+  QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton,
+                    Qt::NoModifier);
+  QApplication::sendEvent(widget->viewport(), &press);
+  QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton,
+                      Qt::NoModifier);
+  QApplication::sendEvent(widget->viewport(), &release);
+}
+}  // namespace
+
+/** With the real mouse, the list reports the clicked row only after its click has run; the
+ *  panel's handlers still see the player's choice: the command and the aircraft just clicked
+ *  load the selector, and a read-only column shows no marked row once the click is over. */
+TEST(Selection, RealMouseClicksOnTheListsChooseWhatWasClicked) {
+  PanelFixture f;
+  f.Add(3, {1, 1, 185, 130, 6500});
+  Vantix& g = f.game();
+  MouseClickRow(g.List2, kSpeed);
+  EXPECT_EQ(g.List2.ListIndex(), kSpeed);
+  EXPECT_EQ(g.Label2.Caption(), "0");
+  MouseClickRow(g.List1[0], 2);
+  EXPECT_EQ(g.List1[0].ListIndex(), 2);
+  EXPECT_EQ(g.Label2.Caption(), "130");
+  MouseClickRow(g.List2, kLeft);
+  EXPECT_EQ(g.Label2.Caption(), "185");
+
+  MouseClickRow(g.List1[3], 1);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(g.List1[3].ListIndex(), -1);
+  EXPECT_TRUE(qobject_cast<QListWidget*>(g.List1[3].Widget())->selectedItems().isEmpty());
+  EXPECT_EQ(g.List1[0].ListIndex(), 2);
 }
