@@ -90,7 +90,7 @@ void drawWindDial(QImage& image) {
   for (int y = cy - 28; y <= cy + 28; ++y) {
     for (int x = cx - 28; x <= cx + 28; ++x) {
       const int d2 = (x - cx) * (x - cx) + (y - cy) * (y - cy);
-      if (d2 <= 27 * 27 && d2 > 22 * 22) image.setPixel(x, y, kDarkRed);
+      if (d2 <= 27 * 27 + 27 && d2 > 22 * 22 + 22) image.setPixel(x, y, kDarkRed);
     }
   }
   const QFont font = flatFont(kSans, 9);
@@ -102,8 +102,10 @@ void drawWindDial(QImage& image) {
                      kDarkRed);
     const Glyphs label = renderLine(QString::number(bearing), font);
     const double r = 27.0 + 3.0 + (std::abs(sx) * label.inkRect.width() + std::abs(sy) * label.inkRect.height()) / 2.0;
+    // The label of 120 moves up a little, off the corner of the Landing box.
+    const int lift = bearing == 120 ? 4 : 0;
     stampCentred(image, label, static_cast<int>(std::lround(cx + r * sx)),
-                 static_cast<int>(std::lround(cy + r * sy)), kDarkRed);
+                 static_cast<int>(std::lround(cy + r * sy)) - lift, kDarkRed);
   }
 }
 

@@ -161,10 +161,12 @@ Grid<std::uint8_t> buildTerrain() {
   // Snow-covered summits: their boxes are where the map's description puts them.
   const Patch northTop(QRect(QPoint(258, 27), QPoint(331, 99)), 292, 61, 1001, 0.4);
   const Patch eastTop(QRect(QPoint(514, 202), QPoint(523, 214)), 518.5, 208, 1002, 0.12);
-  const Patch southTop(QRect(QPoint(337, 462), QPoint(415, 521)), 378, 494, 1003, 0.35);
-  const auto southSnow = [&](int x, int y) {
-    return southTop.contains(x, y) && (y <= 484 ? x >= 342 : true);
-  };
+  // The south summit is bare rock (band 8, y 485..521) under a strip of snow along its north
+  // side (y 462..484); two overlapping patches give each part its own extent.
+  const Patch southRock(QRect(QPoint(337, 478), QPoint(415, 521)), 377, 501, 1003, 0.3);
+  const Patch southCap(QRect(QPoint(342, 462), QPoint(415, 490)), 379, 476, 1004, 0.3);
+  const auto southTop = [&](int x, int y) { return southRock.contains(x, y) || southCap.contains(x, y); };
+  const auto southSnow = [&](int x, int y) { return y <= 484 && x >= 342; };
 
   // The sea bay on the west edge and the airport basin, with wobbly outlines.
   const auto warped = [&](double x, double y, double amount, double scale) {
@@ -186,7 +188,7 @@ Grid<std::uint8_t> buildTerrain() {
   const auto basinDistance = distanceTo(basin);
   const auto northDistance = distanceTo(maskOf(n, [&](int x, int y) { return northTop.contains(x, y); }));
   const auto eastDistance = distanceTo(maskOf(n, [&](int x, int y) { return eastTop.contains(x, y); }));
-  const auto southDistance = distanceTo(maskOf(n, [&](int x, int y) { return southTop.contains(x, y); }));
+  const auto southDistance = distanceTo(maskOf(n, [&](int x, int y) { return southTop(x, y); }));
 
   const Massif north{292, 58, 172, 168, 132, 132};
   const Massif east{519, 208, 50, 50, 60, 58};
@@ -216,7 +218,7 @@ Grid<std::uint8_t> buildTerrain() {
         ground(x, y) = kSnowGround;
         continue;
       }
-      if (southTop.contains(x, y)) {
+      if (southTop(x, y)) {
         ground(x, y) = southSnow(x, y) ? kSnowGround : (y >= 485 ? 8 : 7);
         continue;
       }
