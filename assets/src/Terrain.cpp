@@ -151,12 +151,42 @@ void removeSpeckles(Grid<std::uint8_t>& ground, int minimum) {
   }
 }
 
+// Files off one-pixel notches and spikes: a band pixel with three neighbours of one other band
+// takes that band, where this keeps every neighbour within one band of it.
+void smoothOutlines(Grid<std::uint8_t>& ground, int passes) {
+  const int size = ground.width;
+  for (int pass = 0; pass < passes; ++pass) {
+    Grid<std::uint8_t> next = ground;
+    for (int y = 1; y < size - 1; ++y) {
+      for (int x = 1; x < size - 1; ++x) {
+        const std::uint8_t here = ground(x, y);
+        if (here > 7 || !insideRadar(x, y)) continue;
+        const std::uint8_t n[4] = {ground(x + 1, y), ground(x - 1, y), ground(x, y + 1), ground(x, y - 1)};
+        for (std::uint8_t candidate : {n[0], n[1]}) {
+          if (candidate == here || candidate > 7) continue;
+          int same = 0;
+          bool fits = true;
+          for (std::uint8_t v : n) {
+            same += v == candidate;
+            fits = fits && (v <= 8 ? std::abs(v - candidate) <= 1 : v == kSnowGround ? candidate >= 7 : candidate == 1);
+          }
+          if (same >= 3 && fits) {
+            next(x, y) = candidate;
+            break;
+          }
+        }
+      }
+    }
+    ground = next;
+  }
+}
+
 }  // namespace
 
 Grid<std::uint8_t> buildTerrain() {
   constexpr int n = kRadarSize;
   const SmoothNoise plainNoise(11), warpX(23), warpY(37), slopeNoise(41), shoreNoise(53),
-      outlineNoise(67);
+      outlineNoise(67), valleyNoise(79), ridgeNoise(83);
 
   // Snow-covered summits: their boxes are where the map's description puts them.
   const Patch northTop(QRect(QPoint(258, 27), QPoint(331, 99)), 292, 61, 1001, 0.4);
@@ -193,7 +223,7 @@ Grid<std::uint8_t> buildTerrain() {
   const Massif north{292, 58, 172, 168, 132, 132};
   const Massif east{519, 208, 50, 50, 60, 58};
   const Massif south{377, 492, 178, 125, 122, 100};
-  const Ridge westRidge{130, 218, 134, 382, 45, 3.62, 3.62};
+  const Ridge westRidge{130, 218, 134, 382, 45, 3.62, 3.62};  // its width varies along it
   const Ridge shoulder{405, 112, 505, 160, 36, 3.6, 3.6};
   const std::array spurs = {
       Ridge{250, 110, 165, 165, 30, 5.2, 3.4},  // north massif, to the south-west
@@ -229,12 +259,17 @@ Grid<std::uint8_t> buildTerrain() {
       const auto [wx, wy] = warped(x, y, 16, 100);
       const double rough = 0.3 * slopeNoise.fractal(x / 45.0, y / 45.0, 4);
       const double wobble = 1.0 + 0.09 * outlineNoise.fractal(wx / 80.0, wy / 80.0, 3);
-      h = smoothMax(h, westRidge.height(wx, wy) + 0.5 * rough);
+      const double swell = 1.0 + 0.3 * ridgeNoise.fractal(y / 45.0, 3.7, 2);
+      h = smoothMax(h, westRidge.height(130 + (wx - 130) / swell, wy) + 0.5 * rough);
       h = smoothMax(h, shoulder.height(wx, wy) + 0.5 * rough);
       for (const Ridge& spur : spurs) h = smoothMax(h, spur.height(wx, wy) + rough);
       h = smoothMax(h, 7.9 - (7.9 - north.height(wx, wy)) * wobble + rough);
       h = smoothMax(h, 7.9 - (7.9 - east.height(wx, wy)) * wobble + rough);
       h = smoothMax(h, 7.9 - (7.9 - south.height(wx, wy)) * wobble + rough);
+
+      // Spurs and valleys cut into the mountain flanks, more the higher the ground.
+      const double flank = std::clamp((h - 3.3) / 2.0, 0.0, 1.0);
+      h += 0.75 * flank * (1.0 - 2.0 * std::abs(valleyNoise.fractal(wx / 38.0, wy / 38.0, 3)));
 
       // Close under the summits the slopes ring them with band 7 and steepen down from it.
       const double steep = 1.0 + 0.45 * outlineNoise.fractal(x / 25.0 + 9, y / 25.0, 2);
@@ -252,7 +287,8 @@ Grid<std::uint8_t> buildTerrain() {
       ground(x, y) = static_cast<std::uint8_t>(std::floor(h));
     }
   }
-  removeSpeckles(ground, 30);
+  smoothOutlines(ground, 2);
+  removeSpeckles(ground, 60);
   return ground;
 }
 
