@@ -1,10 +1,10 @@
 // The empty landing-interval chart of the front screen. The game draws its bars and the mean
 // line on it at 2.5 seconds a pixel above y 90 and 15 pixels a landing from x 22.
+#include <QString>
+
 #include "FlatText.h"
 #include "Palette.h"
 #include "Pictures.h"
-
-#include <QString>
 
 namespace vantix::art {
 
@@ -33,7 +33,8 @@ QImage drawChartFrame() {
     fill(image, 17, top, 21, top + 1, kGreen);
     if (i % 2 == 0) {
       const Glyphs label = renderLine(seconds[i / 2], digits);
-      stampInk(image, label, 15 - label.inkRect.width() + 1, top + 1 - label.inkRect.height() / 2, kDarkRed);
+      stampInk(image, label, 15 - label.inkRect.width() + 1, top + 1 - label.inkRect.height() / 2,
+               kDarkRed);
     }
   }
 

@@ -17,7 +17,9 @@ std::uint32_t mix(std::uint32_t h) {
   return h;
 }
 
-double smootherStep(double t) { return t * t * t * (t * (t * 6.0 - 15.0) + 10.0); }
+double smootherStep(double t) {
+  return t * t * t * (t * (t * 6.0 - 15.0) + 10.0);
+}
 
 // Squared distance transform along one line: the lower envelope of the parabolas rooted at
 // every cell (Felzenszwalb and Huttenlocher).
@@ -53,9 +55,8 @@ void distanceLine(const std::vector<double>& f, std::vector<double>& d, std::vec
 }  // namespace
 
 double SmoothNoise::lattice(int ix, int iy) const {
-  const std::uint32_t h =
-      mix(static_cast<std::uint32_t>(ix) * 0x8da6b343u ^ static_cast<std::uint32_t>(iy) * 0xd8163841u ^
-          seed_ * 0xcb1ab31fu);
+  const std::uint32_t h = mix(static_cast<std::uint32_t>(ix) * 0x8da6b343u ^
+                              static_cast<std::uint32_t>(iy) * 0xd8163841u ^ seed_ * 0xcb1ab31fu);
   return h / 2147483648.0 - 1.0;
 }
 

@@ -13,7 +13,8 @@ struct Grid {
   int height = 0;
   std::vector<T> cells;
   Grid() = default;
-  Grid(int w, int h, T fill = T{}) : width(w), height(h), cells(static_cast<std::size_t>(w) * h, fill) {}
+  Grid(int w, int h, T fill = T{})
+      : width(w), height(h), cells(static_cast<std::size_t>(w) * h, fill) {}
   T& operator()(int x, int y) { return cells[static_cast<std::size_t>(y) * width + x]; }
   const T& operator()(int x, int y) const { return cells[static_cast<std::size_t>(y) * width + x]; }
   bool contains(int x, int y) const { return x >= 0 && y >= 0 && x < width && y < height; }
@@ -37,7 +38,7 @@ class FixedRandom {
  public:
   explicit FixedRandom(std::uint32_t seed) : state_(seed ? seed : 0x9e3779b9u) {}
   std::uint32_t next();
-  double uniform() { return next() / 4294967296.0; }  // [0, 1)
+  double uniform() { return next() / 4294967296.0; }    // [0, 1)
   double symmetric() { return 2.0 * uniform() - 1.0; }  // [-1, 1)
 
  private:

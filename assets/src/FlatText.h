@@ -6,7 +6,6 @@
 #include <QImage>
 #include <QRect>
 #include <QString>
-
 #include <cstdint>
 #include <vector>
 

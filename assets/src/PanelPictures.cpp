@@ -1,13 +1,12 @@
 // The two pictures of the panel's value selector, which share one place: the heading dial and
 // the altitude and speed scales. The game maps clicks on them by position, so the centre, the
 // rim and the bars stand exactly where its click handling expects them.
+#include <QString>
+#include <cmath>
+
 #include "FlatText.h"
 #include "Palette.h"
 #include "Pictures.h"
-
-#include <QString>
-
-#include <cmath>
 
 namespace vantix::art {
 
@@ -52,7 +51,8 @@ QImage drawHeadingDial() {
     const Glyphs label = renderLine(QString::number(heading), font);
     const double a = heading * kPi / 180.0;
     const double sx = std::sin(a), sy = -std::cos(a);
-    const double half = (std::abs(sx) * label.inkRect.width() + std::abs(sy) * label.inkRect.height()) / 2.0;
+    const double half =
+        (std::abs(sx) * label.inkRect.width() + std::abs(sy) * label.inkRect.height()) / 2.0;
     const double r = 41.0 - half;
     int cx = static_cast<int>(std::lround(c + r * sx));
     int cy = static_cast<int>(std::lround(c + r * sy));

@@ -1,4 +1,4 @@
-// The pictures of the game's windows, drawn from their description with flat colours.
+// The pictures of the game's windows, drawn with flat colours: what the game reads back is exact.
 #pragma once
 
 #include <QImage>

@@ -1,10 +1,10 @@
 // The program icon: a miniature radar disc in a black ring, with a chequered flag at its foot.
+#include <array>
+#include <cmath>
+
 #include "Palette.h"
 #include "Pictures.h"
 #include "Terrain.h"
-
-#include <array>
-#include <cmath>
 
 namespace vantix::art {
 

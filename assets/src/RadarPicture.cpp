@@ -1,13 +1,12 @@
 // The radar terrain picture: terrain disc, frame rings, legend, runways, holding fixes and the
 // lettering and instruments of the four corners.
+#include <QStringList>
+#include <cmath>
+
 #include "FlatText.h"
 #include "Palette.h"
 #include "Pictures.h"
 #include "Terrain.h"
-
-#include <QStringList>
-
-#include <cmath>
 
 namespace vantix::art {
 
@@ -68,7 +67,8 @@ void drawFix(QImage& image, int cx, int cy) {
 
 void drawLegend(QImage& image) {
   const QFont digits = flatFont(kSans, 10);
-  const QStringList labels = {"8000", "7000", "6000", "5000", "4000", "3000", "2000", "1000", "0", "0"};
+  const QStringList labels = {"8000", "7000", "6000", "5000", "4000",
+                              "3000", "2000", "1000", "0",    "0"};
   fill(image, 6, 7, 21, 118, kBlack);
   for (int i = 0; i < 10; ++i) {
     const int top = 8 + 11 * i;
@@ -98,10 +98,12 @@ void drawWindDial(QImage& image) {
     const double a = bearing * kPi / 180.0;
     const double sx = std::sin(a), sy = -std::cos(a);
     for (double r = 17.0; r <= 22.0; r += 0.25)
-      image.setPixel(static_cast<int>(std::lround(cx + r * sx)), static_cast<int>(std::lround(cy + r * sy)),
-                     kDarkRed);
+      image.setPixel(static_cast<int>(std::lround(cx + r * sx)),
+                     static_cast<int>(std::lround(cy + r * sy)), kDarkRed);
     const Glyphs label = renderLine(QString::number(bearing), font);
-    const double r = 27.0 + 3.0 + (std::abs(sx) * label.inkRect.width() + std::abs(sy) * label.inkRect.height()) / 2.0;
+    const double r =
+        27.0 + 3.0 +
+        (std::abs(sx) * label.inkRect.width() + std::abs(sy) * label.inkRect.height()) / 2.0;
     // The label of 120 moves up a little, off the corner of the Landing box.
     const int lift = bearing == 120 ? 4 : 0;
     stampCentred(image, label, static_cast<int>(std::lround(cx + r * sx)),

@@ -1,9 +1,9 @@
 #include "Sounds.h"
 
-#include "Field.h"
-
 #include <algorithm>
 #include <cmath>
+
+#include "Field.h"
 
 namespace vantix::art {
 
@@ -41,7 +41,8 @@ std::vector<std::int16_t> warningBeep() {
   for (std::size_t i = 0; i < wave.size(); ++i) {
     const double t = double(i) / kSampleRate;
     const double p = 2.0 * kPi * 1000.0 * t;
-    wave[i] = ramp(t, kLength, 0.004, 0.02) * (std::sin(p) + std::sin(3 * p) / 4 + std::sin(5 * p) / 9);
+    wave[i] =
+        ramp(t, kLength, 0.004, 0.02) * (std::sin(p) + std::sin(3 * p) / 4 + std::sin(5 * p) / 9);
   }
   return toSamples(wave, 0.6);
 }
@@ -57,7 +58,8 @@ std::vector<std::int16_t> acknowledgement() {
     hiss += 0.5 * (random.symmetric() - hiss);
     double v = 0.0;
     if (t < 0.04) v += 0.5 * hiss * ramp(t, 0.04, 0.002, 0.015);
-    if (t >= 0.05 && t < 0.11) v += std::sin(2 * kPi * 740.0 * t) * ramp(t - 0.05, 0.06, 0.004, 0.01);
+    if (t >= 0.05 && t < 0.11)
+      v += std::sin(2 * kPi * 740.0 * t) * ramp(t - 0.05, 0.06, 0.004, 0.01);
     if (t >= 0.12) v += std::sin(2 * kPi * 988.0 * t) * ramp(t - 0.12, 0.08, 0.004, 0.02);
     wave[i] = v;
   }
@@ -81,7 +83,8 @@ std::vector<std::int16_t> explosion() {
     if (t < 0.5 && random.uniform() < 0.0015) crackle = random.symmetric();
     crackle *= 0.93;
     const double envelope = ramp(t, kLength, 0.003, 0.08);
-    wave[i] = envelope * (std::exp(-t / 0.28) * lower * 2.5 + 0.6 * std::exp(-t / 0.4) * std::sin(rumblePhase) +
+    wave[i] = envelope * (std::exp(-t / 0.28) * lower * 2.5 +
+                          0.6 * std::exp(-t / 0.4) * std::sin(rumblePhase) +
                           0.5 * crackle * std::exp(-t / 0.2));
   }
   return toSamples(wave, 0.9);
@@ -94,13 +97,13 @@ QByteArray waveFile(const std::vector<std::int16_t>& samples) {
   appendLe(out, 36 + dataBytes, 4);
   out.append("WAVE");
   out.append("fmt ");
-  appendLe(out, 16, 4);                // chunk size
-  appendLe(out, 1, 2);                 // PCM
-  appendLe(out, 1, 2);                 // mono
+  appendLe(out, 16, 4);  // chunk size
+  appendLe(out, 1, 2);   // PCM
+  appendLe(out, 1, 2);   // mono
   appendLe(out, kSampleRate, 4);
-  appendLe(out, kSampleRate * 2, 4);   // bytes per second
-  appendLe(out, 2, 2);                 // bytes per frame
-  appendLe(out, 16, 2);                // bits per sample
+  appendLe(out, kSampleRate * 2, 4);  // bytes per second
+  appendLe(out, 2, 2);                // bytes per frame
+  appendLe(out, 16, 2);               // bits per sample
   out.append("data");
   appendLe(out, dataBytes, 4);
   for (std::int16_t s : samples) appendLe(out, static_cast<std::uint16_t>(s), 2);

@@ -1,7 +1,6 @@
 #include "Terrain.h"
 
 #include <QRect>
-
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -17,14 +16,17 @@ double smoothMax(double a, double b, double k = 0.2) {
   return m + k * std::log(std::exp((a - m) / k) + std::exp((b - m) / k));
 }
 
-double smoothMin(double a, double b, double k = 0.2) { return -smoothMax(-a, -b, k); }
+double smoothMin(double a, double b, double k = 0.2) {
+  return -smoothMax(-a, -b, k);
+}
 
 // An irregular, star-shaped patch whose bounding box is exactly `box` (inclusive pixels).
 // The outline wobbles by a few low harmonics; the patch is stretched separately on each side of
 // `origin` so that its four extreme points fall on the four sides of the box.
 class Patch {
  public:
-  Patch(QRect box, double ox, double oy, std::uint32_t seed, double wobble) : box_(box), ox_(ox), oy_(oy) {
+  Patch(QRect box, double ox, double oy, std::uint32_t seed, double wobble)
+      : box_(box), ox_(ox), oy_(oy) {
     FixedRandom random(seed);
     for (auto& c : harmonics_) {
       c[0] = random.symmetric() * wobble;
@@ -161,14 +163,17 @@ void smoothOutlines(Grid<std::uint8_t>& ground, int passes) {
       for (int x = 1; x < size - 1; ++x) {
         const std::uint8_t here = ground(x, y);
         if (here > 7 || !insideRadar(x, y)) continue;
-        const std::uint8_t n[4] = {ground(x + 1, y), ground(x - 1, y), ground(x, y + 1), ground(x, y - 1)};
+        const std::uint8_t n[4] = {ground(x + 1, y), ground(x - 1, y), ground(x, y + 1),
+                                   ground(x, y - 1)};
         for (std::uint8_t candidate : {n[0], n[1]}) {
           if (candidate == here || candidate > 7) continue;
           int same = 0;
           bool fits = true;
           for (std::uint8_t v : n) {
             same += v == candidate;
-            fits = fits && (v <= 8 ? std::abs(v - candidate) <= 1 : v == kSnowGround ? candidate >= 7 : candidate == 1);
+            fits = fits && (v <= 8             ? std::abs(v - candidate) <= 1
+                            : v == kSnowGround ? candidate >= 7
+                                               : candidate == 1);
           }
           if (same >= 3 && fits) {
             next(x, y) = candidate;
@@ -188,14 +193,16 @@ Grid<std::uint8_t> buildTerrain() {
   const SmoothNoise plainNoise(11), warpX(23), warpY(37), slopeNoise(41), shoreNoise(53),
       outlineNoise(67), valleyNoise(79), ridgeNoise(83);
 
-  // Snow-covered summits: their boxes are where the map's description puts them.
+  // Snow-covered summits, each reaching exactly to the sides of its box.
   const Patch northTop(QRect(QPoint(258, 27), QPoint(331, 99)), 292, 61, 1001, 0.4);
   const Patch eastTop(QRect(QPoint(514, 202), QPoint(523, 214)), 518.5, 208, 1002, 0.12);
   // The south summit is bare rock (band 8, y 485..521) under a strip of snow along its north
   // side (y 462..484); two overlapping patches give each part its own extent.
   const Patch southRock(QRect(QPoint(337, 478), QPoint(415, 521)), 377, 501, 1003, 0.3);
   const Patch southCap(QRect(QPoint(342, 462), QPoint(415, 490)), 379, 476, 1004, 0.3);
-  const auto southTop = [&](int x, int y) { return southRock.contains(x, y) || southCap.contains(x, y); };
+  const auto southTop = [&](int x, int y) {
+    return southRock.contains(x, y) || southCap.contains(x, y);
+  };
   const auto southSnow = [&](int x, int y) { return y <= 484 && x >= 342; };
 
   // The sea bay on the west edge and the airport basin, with wobbly outlines.
@@ -216,8 +223,10 @@ Grid<std::uint8_t> buildTerrain() {
   });
   const auto seaDistance = distanceTo(sea);
   const auto basinDistance = distanceTo(basin);
-  const auto northDistance = distanceTo(maskOf(n, [&](int x, int y) { return northTop.contains(x, y); }));
-  const auto eastDistance = distanceTo(maskOf(n, [&](int x, int y) { return eastTop.contains(x, y); }));
+  const auto northDistance =
+      distanceTo(maskOf(n, [&](int x, int y) { return northTop.contains(x, y); }));
+  const auto eastDistance =
+      distanceTo(maskOf(n, [&](int x, int y) { return eastTop.contains(x, y); }));
   const auto southDistance = distanceTo(maskOf(n, [&](int x, int y) { return southTop(x, y); }));
 
   const Massif north{292, 58, 172, 168, 132, 132};
@@ -272,7 +281,8 @@ Grid<std::uint8_t> buildTerrain() {
       h += 0.75 * flank * (1.0 - 2.0 * std::abs(valleyNoise.fractal(wx / 38.0, wy / 38.0, 3)));
 
       // Close under the summits the slopes ring them with band 7 and steepen down from it.
-      const double steep = 1.0 + 0.45 * outlineNoise.fractal(x / 25.0 + 9, y / 25.0, 2);
+      const double steep =
+          std::max(0.4, 1.0 + 0.45 * outlineNoise.fractal(x / 25.0 + 9, y / 25.0, 2));
       h = smoothMax(h, 8.0 - northDistance(x, y) / (9.0 * steep));
       h = smoothMax(h, 8.0 - eastDistance(x, y) / (5.0 * steep));
       h = smoothMax(h, 8.0 - southDistance(x, y) / (9.0 * steep));
@@ -280,7 +290,7 @@ Grid<std::uint8_t> buildTerrain() {
       // A band-1 strip along the shore and a band-1 ring round the airport basin.
       const double shore = 12.0 + 3.0 * shoreNoise.fractal(x / 40.0, y / 40.0, 2);
       h = smoothMin(h, 1.0 + seaDistance(x, y) / shore);
-      const double ring = 20.0 + 5.0 * shoreNoise.fractal(x / 30.0 + 50, y / 30.0, 2);
+      const double ring = 20.0 + 3.0 * shoreNoise.fractal(x / 30.0 + 50, y / 30.0, 2);
       h = smoothMin(h, 1.0 + basinDistance(x, y) / ring);
 
       h = std::clamp(h, 1.02, 7.99);

@@ -2,9 +2,9 @@
 // into the nine height bands of the legend, plus the sea and the snow of the high summits.
 #pragma once
 
-#include "Field.h"
-
 #include <cstdint>
+
+#include "Field.h"
 
 namespace vantix::art {
 

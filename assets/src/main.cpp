@@ -1,18 +1,16 @@
 // Draws the game's pictures and synthesises its sounds into one folder. Runs headless at build
 // time; the same sources give the same bytes at every build.
-#include "Pictures.h"
-#include "Sounds.h"
-
 #include <QDir>
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QGuiApplication>
-
 #include <cstdio>
 #include <functional>
 
 #include "Palette.h"
+#include "Pictures.h"
+#include "Sounds.h"
 
 namespace {
 

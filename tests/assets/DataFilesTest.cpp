@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
-
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
@@ -55,7 +54,8 @@ TEST_P(Sounds, AreAudiblePcmWaveFilesOfTheirLength) {
   EXPECT_LE(seconds, GetParam().longest);
   int peak = 0;
   for (std::uint32_t i = 0; i < bytes; i += 2)
-    peak = std::max(peak, std::abs(static_cast<int>(static_cast<std::int16_t>(le(wav, 44 + i, 2)))));
+    peak =
+        std::max(peak, std::abs(static_cast<int>(static_cast<std::int16_t>(le(wav, 44 + i, 2)))));
   EXPECT_GT(peak, 8000);
   // Starts and ends quietly, so that no click is heard.
   EXPECT_LT(std::abs(static_cast<std::int16_t>(le(wav, 44, 2))), 2000);
@@ -73,9 +73,9 @@ TEST(HelpFile, IsAnHtmlPageCoveringTheCommandsAndPhases) {
   ASSERT_FALSE(help.isEmpty());
   EXPECT_TRUE(help.contains("<html", Qt::CaseInsensitive));
   EXPECT_TRUE(help.contains("</html>", Qt::CaseInsensitive));
-  for (const char* word : {"LEFT", "RIGHT", "CIRCLE L", "CIRCLE R", "ALTITUDE", "SPEED", "MAINTAIN",
-                           "Establish", "SEND", "Seek", "Est", "Lock", "Down", "Clear", "End Game",
-                           "Fast", "Sound", "Safety"})
+  for (const char* word :
+       {"LEFT", "RIGHT", "CIRCLE L", "CIRCLE R", "ALTITUDE", "SPEED", "MAINTAIN", "Establish",
+        "SEND", "Seek", "Est", "Lock", "Down", "Clear", "End Game", "Fast", "Sound", "Safety"})
     EXPECT_TRUE(help.contains(word)) << word;
   EXPECT_FALSE(help.contains("http", Qt::CaseInsensitive));
   EXPECT_FALSE(help.contains("www.", Qt::CaseInsensitive));

@@ -4,7 +4,6 @@
 
 #include <QImage>
 #include <QString>
-
 #include <array>
 #include <cmath>
 #include <set>
@@ -12,11 +11,13 @@
 
 namespace {
 
-constexpr QRgb rgb(int r, int g, int b) { return 0xff000000u | (r << 16) | (g << 8) | b; }
+constexpr QRgb rgb(int r, int g, int b) {
+  return 0xff000000u | (r << 16) | (g << 8) | b;
+}
 
-constexpr std::array<QRgb, 9> kBands = {
-    rgb(48, 88, 47),   rgb(48, 104, 64),  rgb(63, 128, 47),  rgb(80, 112, 48),   rgb(143, 112, 48),
-    rgb(192, 160, 111), rgb(223, 192, 159), rgb(239, 232, 208), rgb(255, 255, 255)};
+constexpr std::array<QRgb, 9> kBands = {rgb(48, 88, 47),    rgb(48, 104, 64),   rgb(63, 128, 47),
+                                        rgb(80, 112, 48),   rgb(143, 112, 48),  rgb(192, 160, 111),
+                                        rgb(223, 192, 159), rgb(239, 232, 208), rgb(255, 255, 255)};
 constexpr QRgb kSea = rgb(80, 120, 191);
 constexpr QRgb kSnow = rgb(255, 248, 255);
 constexpr QRgb kRunway = rgb(176, 184, 191);
@@ -32,10 +33,14 @@ QImage picture(const char* name) {
   return QImage(QString(":/pictures/") + name).convertToFormat(QImage::Format_RGB32);
 }
 
-std::string hex(QRgb c) { return QString::asprintf("(%d,%d,%d)", qRed(c), qGreen(c), qBlue(c)).toStdString(); }
+std::string hex(QRgb c) {
+  return QString::asprintf("(%d,%d,%d)", qRed(c), qGreen(c), qBlue(c)).toStdString();
+}
 
 // The game's own test for a pixel of the radar picture inside the radar circle.
-bool insideRadar(int x, int y) { return (276 - x) * (276 - x) + (276 - y) * (276 - y) < 76176; }
+bool insideRadar(int x, int y) {
+  return (276 - x) * (276 - x) + (276 - y) * (276 - y) < 76176;
+}
 
 int bandOf(QRgb c) {
   for (int k = 0; k < 9; ++k)
@@ -60,8 +65,10 @@ TEST_P(PictureSizes, EachPictureIsLinkedInAtItsSize) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Pictures, PictureSizes,
-                         testing::Values(PictureSize{"radar.png", 556, 556}, PictureSize{"dial.png", 96, 96},
-                                         PictureSize{"scales.png", 96, 96}, PictureSize{"chart.png", 360, 105},
+                         testing::Values(PictureSize{"radar.png", 556, 556},
+                                         PictureSize{"dial.png", 96, 96},
+                                         PictureSize{"scales.png", 96, 96},
+                                         PictureSize{"chart.png", 360, 105},
                                          PictureSize{"icon.png", 32, 32}));
 
 // The terrain map is built by sampling the legend at (14, 99 - 11k) for band k; every row of
@@ -103,7 +110,8 @@ TEST(RadarPicture, TerrainBandsMeetLikeContoursWithoutSpeckles) {
   const QImage radar = picture("radar.png");
   const auto terrain = [&](int x, int y) {
     const QRgb c = radar.pixel(x, y);
-    return insideRadar(x, y) && c != kRunway && c != kMarking && c != kBlack && !(x >= 251 && x <= 303 && y >= 253 && y <= 280);
+    return insideRadar(x, y) && c != kRunway && c != kMarking && c != kBlack &&
+           !(x >= 251 && x <= 303 && y >= 253 && y <= 280);
   };
   for (int y = 1; y < 555; ++y) {
     for (int x = 1; x < 555; ++x) {
@@ -119,7 +127,8 @@ TEST(RadarPicture, TerrainBandsMeetLikeContoursWithoutSpeckles) {
           continue;
         }
         const int a = bandOf(c), b = bandOf(n);
-        const std::string where = std::to_string(x) + "," + std::to_string(y) + " " + hex(c) + " next to " + hex(n);
+        const std::string where =
+            std::to_string(x) + "," + std::to_string(y) + " " + hex(c) + " next to " + hex(n);
         if (a >= 0 && b >= 0) {
           ASSERT_EQ(std::abs(a - b), 1) << where;
         }
@@ -145,18 +154,25 @@ struct Landmark {
 TEST(RadarPicture, LandmarksStandAtTheirPixels) {
   const QImage radar = picture("radar.png");
   const Landmark landmarks[] = {
-      {"north summit snow", 290, 60, kSnow},        {"north summit snow, corner", 258, 60, kSnow},
-      {"east hill snow", 518, 208, kSnow},          {"south summit rock", 380, 500, kWhite},
-      {"south summit snow", 380, 470, kSnow},       {"sea", 40, 300, kSea},
-      {"landing runway centre line", 276, 276, kMarking}, {"landing runway", 276, 274, kRunway},
-      {"departure runway", 276, 254, kRunway},      {"departure centre line", 276, 257, kMarking},
-      {"airport basin", 276, 295, kBands[0]},       {"grey ring", 475, 475, kLightGrey},
-      {"black ring", 276, 553, kBlack},             {"corner panel", 20, 140, kMidGrey},
-      {"picture margin", 2, 2, kLightGrey},         {"landing box", 84, 548, kLightGrey},
+      {"north summit snow", 290, 60, kSnow},
+      {"north summit snow, corner", 258, 60, kSnow},
+      {"east hill snow", 518, 208, kSnow},
+      {"south summit rock", 380, 500, kWhite},
+      {"south summit snow", 380, 470, kSnow},
+      {"sea", 40, 300, kSea},
+      {"landing runway centre line", 276, 276, kMarking},
+      {"landing runway", 276, 274, kRunway},
+      {"departure runway", 276, 254, kRunway},
+      {"departure centre line", 276, 257, kMarking},
+      {"airport basin", 276, 295, kBands[0]},
+      {"grey ring", 475, 475, kLightGrey},
+      {"black ring", 276, 553, kBlack},
+      {"corner panel", 20, 140, kMidGrey},
+      {"picture margin", 2, 2, kLightGrey},
+      {"landing box", 84, 548, kLightGrey},
       {"landing box outline", 80, 540, kBlack},
   };
-  for (const auto& l : landmarks)
-    EXPECT_EQ(hex(radar.pixel(l.x, l.y)), hex(l.colour)) << l.what;
+  for (const auto& l : landmarks) EXPECT_EQ(hex(radar.pixel(l.x, l.y)), hex(l.colour)) << l.what;
 }
 
 // Both runways span x 251..303 over eight rows with chequered ends and a dashed centre line;
@@ -180,7 +196,8 @@ TEST(RadarPicture, RunwaysLieOnTheirRows) {
       EXPECT_NE(radar.pixel(x, top), radar.pixel(x, top + 1)) << x;
     }
     int dashes = 0;
-    for (int x = 255; x <= 299; ++x) dashes += radar.pixel(x, top + 3) == kMarking && radar.pixel(x, top + 4) == kMarking;
+    for (int x = 255; x <= 299; ++x)
+      dashes += radar.pixel(x, top + 3) == kMarking && radar.pixel(x, top + 4) == kMarking;
     EXPECT_GT(dashes, 20);
     EXPECT_LT(dashes, 45);
   }
@@ -203,14 +220,16 @@ TEST(RadarPicture, HoldingFixesAreCrossesOnTheStacks) {
 // black face, a red rim under the marker's path and the cross's strokes where drawn.
 TEST(HeadingDial, FaceRimAndCrossStandWhereClicksAreMapped) {
   const QImage dial = picture("dial.png");
-  for (auto [x, y] : {std::pair{44, 44}, {52, 52}, {40, 56}, {58, 38}}) EXPECT_EQ(dial.pixel(x, y), kBlack);
+  for (auto [x, y] : {std::pair{44, 44}, {52, 52}, {40, 56}, {58, 38}})
+    EXPECT_EQ(dial.pixel(x, y), kBlack);
   for (int a = 0; a < 360; a += 5) {
     const double t = a * M_PI / 180.0;
     const int x = static_cast<int>(std::lround(48 + 45.5 * std::sin(t)));
     const int y = static_cast<int>(std::lround(48 - 45.5 * std::cos(t)));
     EXPECT_EQ(dial.pixel(x, y), kDarkRed) << "rim at " << a;
   }
-  for (auto [x, y] : {std::pair{0, 0}, {95, 0}, {0, 95}, {95, 95}}) EXPECT_EQ(dial.pixel(x, y), kMidGrey);
+  for (auto [x, y] : {std::pair{0, 0}, {95, 0}, {0, 95}, {95, 95}})
+    EXPECT_EQ(dial.pixel(x, y), kMidGrey);
   for (int y = 20; y <= 74; ++y) EXPECT_EQ(dial.pixel(48, y), kWhite) << y;
   for (int x = 16; x <= 70; ++x) EXPECT_EQ(dial.pixel(x, 47), kWhite) << x;
   for (auto [x, y] : {std::pair{48, 19}, {48, 75}, {15, 47}, {71, 47}, {47, 30}, {49, 60}})
@@ -223,7 +242,8 @@ TEST(Scales, BarsAndLabelsStandInTheirColumnsAndRows) {
   const QImage scales = picture("scales.png");
   for (int left : {26, 68}) {
     for (int y = 6; y <= 90; ++y) {
-      for (int x = left; x <= left + 6; ++x) ASSERT_EQ(scales.pixel(x, y), kDarkRed) << x << "," << y;
+      for (int x = left; x <= left + 6; ++x)
+        ASSERT_EQ(scales.pixel(x, y), kDarkRed) << x << "," << y;
       EXPECT_NE(scales.pixel(left - 1, y), kDarkRed) << y;
       EXPECT_NE(scales.pixel(left + 7, y), kDarkRed) << y;
     }
@@ -280,7 +300,8 @@ TEST(ProgramIcon, IsRoundWithTransparentCorners) {
   const QImage icon(":/pictures/icon.png");
   ASSERT_TRUE(icon.hasAlphaChannel());
   for (auto [x, y] : {std::pair{0, 0}, {31, 0}, {31, 31}}) EXPECT_EQ(qAlpha(icon.pixel(x, y)), 0);
-  for (auto [x, y] : {std::pair{16, 16}, {16, 1}, {1, 16}, {30, 16}}) EXPECT_EQ(qAlpha(icon.pixel(x, y)), 255);
+  for (auto [x, y] : {std::pair{16, 16}, {16, 1}, {1, 16}, {30, 16}})
+    EXPECT_EQ(qAlpha(icon.pixel(x, y)), 255);
 }
 
 }  // namespace
