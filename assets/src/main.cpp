@@ -2,7 +2,6 @@
 // time; the same sources give the same bytes at every build.
 #include <QDir>
 #include <QFile>
-#include <QFontDatabase>
 #include <QFontInfo>
 #include <QGuiApplication>
 #include <cstdio>
