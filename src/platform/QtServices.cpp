@@ -17,6 +17,8 @@
 #include <QTimer>
 #include <QUrl>
 #include <algorithm>
+#include <chrono>
+#include <thread>
 #include <csignal>
 #include <unistd.h>
 
@@ -24,6 +26,10 @@ namespace rt {
 
 float SystemClock::Timer() {
   return static_cast<float>(QTime::currentTime().msecsSinceStartOfDay() / 1000.0);
+}
+
+double SystemClock::Monotonic() {
+  return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
 }
 
 namespace {
@@ -62,9 +68,14 @@ QtEventLoop::~QtEventLoop() = default;
 void QtEventLoop::DoEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
 
 void QtEventLoop::Sleep(double seconds) {
-  if (quitting_) return;
-  const int ms = std::clamp(static_cast<int>(seconds * 1000.0 + 0.999), 1, 1000);
-  wake_->start(ms);
+  if (quitting_ || seconds <= 0) return;
+  if (seconds < 0.003) {
+    // The last moment before a deadline is slept precisely; events wait that long at most.
+    std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
+    return;
+  }
+  // Wake two milliseconds early (or at an event); the caller sleeps the rest.
+  wake_->start(std::min(static_cast<int>(seconds * 1000.0) - 2, 1000));
   QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
   wake_->stop();
 }
