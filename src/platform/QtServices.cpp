@@ -16,6 +16,8 @@
 #include <QTime>
 #include <QTimer>
 #include <QUrl>
+
+#include "platform/Controls.h"
 #include <algorithm>
 #include <chrono>
 #include <thread>
@@ -160,8 +162,15 @@ void QtHelp::Show(const QString& file) {
 
 void RegisterFonts() {
   const QString dir = "/usr/share/wine/fonts/";
-  for (const char* face : {"tahoma.ttf", "tahomabd.ttf", "ms_sans_serif.ttf", "sserife.fon"})
+  for (const char* face : {"tahoma.ttf", "tahomabd.ttf"})
     if (QFile::exists(dir + face)) QFontDatabase::addApplicationFont(dir + face);
+  // The dialog font of the design: the metric-compatible sans serif reads best at its sizes.
+  if (QFontDatabase::hasFamily("Liberation Sans"))
+    QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");
+  else
+    QFont::insertSubstitution("MS Sans Serif", "DejaVu Sans");
+  // The controls without a font of their own use the design's default dialog font.
+  QApplication::setFont(MakeFont("MS Sans Serif", 8.25));
 }
 
 }  // namespace rt

@@ -3,6 +3,8 @@
 
 #include <QApplication>
 
+#include "platform/QtServices.h"
+
 namespace {
 // The offscreen platform says what it cannot do (raise a window); that is no test's concern.
 QtMessageHandler defaultHandler = nullptr;
@@ -17,6 +19,7 @@ int main(int argc, char** argv) {
   qputenv("QT_SCALE_FACTOR", "1");
   defaultHandler = qInstallMessageHandler(Filter);
   QApplication app(argc, argv);
+  rt::RegisterFonts();
   testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }
