@@ -11,9 +11,6 @@
 Tutorial::Tutorial(Windows& windows)
     : rt::Form("Tutorial", 231, 168, 317, 117, false), windows_(windows) {
   SetIcon(QImage(":/pictures/icon.png"));
-  // The window's default font: the face of the game window's panel, in which the page texts are
-  // written to fit the page label.
-  const QFont dialogFont = rt::MakeFont("Tahoma", 8.25);
   Label1.Move(8, 0, 209, 17);
   Label1.SetCaption("Label1");
   Label1.SetFont(rt::MakeFont("MS Sans Serif", 8.25, true, false, true));
@@ -22,15 +19,12 @@ Tutorial::Tutorial(Windows& windows)
   Label2.Move(8, 16, 217, 121);
   Label2.SetCaption("Label2");
   Label2.SetWordWrap(true);
-  Label2.SetFont(dialogFont);
   Label2.SetBackStyle(0);
   Command2.Move(16, 144, 73, 25);
   Command2.SetCaption("Next >>");
-  Command2.SetFont(dialogFont);
   Command2.OnClick([this] { Command2_Click(); });
   Command1.Move(136, 144, 73, 25);
   Command1.SetCaption("Finish");
-  Command1.SetFont(dialogFont);
   Command1.OnClick([this] { Command1_Click(); });
   QWidget::setTabOrder(Command1.Widget(), Command2.Widget());
   Timer1.SetInterval(500);

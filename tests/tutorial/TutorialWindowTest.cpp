@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "TutorialRun.h"
-#include "platform/QtServices.h"
 
 namespace {
 
@@ -151,9 +150,8 @@ TEST(TutorialWindow, ElevenPressesOfNextReachTheLastPageAndDisableNext) {
   EXPECT_EQ(t.Label1.Caption(), "More information");
 }
 
-// Every page's text fits the page label in the window's font, so no line is cut off.
+// Every page's text fits the page label in the window's default font, so no line is cut off.
 TEST(TutorialWindow, EveryPageTextFitsThePageLabel) {
-  rt::RegisterFonts();  // the faces the program registers at its start
   TutorialRun run;
   run.Open();
   for (int page = 1; page <= 12; ++page) {
