@@ -179,19 +179,3 @@ TEST(TickEnd, AScreenFaultLasts119Ticks) {
   EXPECT_EQ(greenTicks.front(), 2);
   EXPECT_EQ(greenTicks.back(), 120);
 }
-
-/** The wait yields at least once and ends when the clock passes the tick's end, also when the
- *  end lies just before midnight and the clock starts again from 0. */
-TEST(TickEnd, TheWaitEndsAtTheTicksEndAndAcrossMidnight) {
-  for (double start : {36000.0, 86399.6}) {
-    TestWorld world;
-    Vantix& game = world.game();
-    SetUpGame(world, 1);
-    world.clock.Set(start);
-    game.SetStarttime(world.clock.Timer() + 1.0f);
-    game.FinishTick();
-    EXPECT_GE(world.events.yields, 1);
-    EXPECT_GT(world.clock.Now(), start + 1.0 - 0.001) << start;
-    EXPECT_LT(world.clock.Now(), start + 1.5) << start;
-  }
-}
