@@ -23,7 +23,9 @@ Vantix::~Vantix() = default;
 
 void Vantix::SetUpControls() {
   SetIcon(QImage(":/pictures/icon.png"));
-  Draw().SetPicture(QImage(":/pictures/radar.png"));
+  // Right of the picture the window shows its default colour, where no control covers it.
+  Draw().SetPicture(QImage(":/pictures/radar.png"),
+                    rt::FromQRgb(Client()->palette().color(QPalette::Window).rgb()));
   Draw().SetForeColour(Rgb(192, 0, 0));
   Draw().SetFillStyle(rt::Surface::kSolid);
   Draw().SetFont(MakeFont("Times New Roman", 8.25));
