@@ -151,6 +151,8 @@ void Vantix::SetUpControls() {
 
   Label4.Move(520, 440, 25, 89);
   Label4.SetCaption("100%");
+  // The gauge is 25 pixels wide: a narrow face keeps "100%" whole.
+  Label4.SetFont(MakeFont("Liberation Sans Narrow", 8.25));
   Label4.SetBackColour(Rgb(0, 255, 0));
 
   Check2.Move(456, 504, 57, 17);
