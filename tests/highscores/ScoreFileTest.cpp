@@ -225,7 +225,7 @@ TEST(ScoreFile, AFolderOrAPipeInTheFilesPlaceIsReportedAndSkipped) {
 
 /** A write that fails part-way leaves the old file whole and no stray file beside it; the
  *  player is told why the high score was not saved. Small and large files fail alike (a large
- *  one goes to the disk in one piece, a small one at the end). */
+ *  one goes to the disk at once, a small one at the end). */
 TEST(ScoreFile, AFailedRewriteLeavesTheOldFileWholeAndTellsThePlayer) {
   for (const int nameLength : {2, 100000}) {
     TestWorld world;
