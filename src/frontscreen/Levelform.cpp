@@ -88,6 +88,7 @@ void Levelform::SetUpControls() {
     List1[i].SetForeColour(kLightYellow);
     List1[i].SetBackColour(kBlack);
     List1[i].SetBorder(true);
+    List1[i].SetRowHeight(20);
     for (int row = 0; row < 6; ++row) List1[i].AddItem(i == 0 ? "?" : "0");
   }
   List1[4].Clear();
@@ -120,9 +121,9 @@ void Levelform::SetUpControls() {
 
   Label2.Move(8, 432, 489, 41);
   Label2.SetCaption(
-      "Visit the Vantix web site for the latest news and the high score tables, or press Web site "
-      "to open the page straight away. If you have the high score for a level, select that level, "
-      "then click on submit to include it in the ultimate high score tables.");
+      "Visit our web site for news and high score tables, or press Web site to go there now. "
+      "If you have the high score for a level, select that level, then click on submit to "
+      "include it in the ultimate high score tables.");
   Label2.SetBackStyle(0);
   Label2.SetWordWrap(true);
 

@@ -3,7 +3,6 @@
 #include "platform/SurfaceView.h"
 
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -264,7 +263,10 @@ void CheckBox::PlayerClick() { box_->click(); }
 void CheckBox::Refresh() {
   QPalette p = box_->palette();
   p.setColor(QPalette::WindowText, ToQColor(fore_));
-  if (back_ >= 0) p.setColor(QPalette::Window, ToQColor(back_));
+  if (back_ >= 0) {
+    p.setColor(QPalette::Window, ToQColor(back_));
+    p.setColor(QPalette::Button, ToQColor(back_));
+  }
   box_->setPalette(p);
   box_->setAutoFillBackground(back_ >= 0);
 }
@@ -315,11 +317,38 @@ void CommandButton::PlayerClick() {
 
 // ---- Frame
 
-Frame::Frame(QWidget* parent) : Control(new QGroupBox(parent)) {}
+// A frame draws its border with the caption on its top edge; its font is the caption's only, so
+// the controls inside keep their own fonts.
+class FrameWidget : public QWidget {
+ public:
+  explicit FrameWidget(QWidget* parent) : QWidget(parent) {}
+  QString caption;
+  QFont captionFont;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    const QFontMetrics metrics(captionFont);
+    const int lineY = metrics.height() / 2;
+    p.setPen(QColor(128, 128, 128));
+    p.drawRect(0, lineY, width() - 2, height() - lineY - 2);
+    p.setPen(Qt::white);
+    p.drawRect(1, lineY + 1, width() - 2, height() - lineY - 2);
+    if (caption.isEmpty()) return;
+    const QRect text(8, 0, metrics.horizontalAdvance(caption) + 4, metrics.height());
+    p.fillRect(text, palette().color(QPalette::Window));
+    p.setFont(captionFont);
+    p.setPen(palette().color(QPalette::WindowText));
+    p.drawText(text.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop, caption);
+  }
+};
+
+Frame::Frame(QWidget* parent) : Control(new FrameWidget(parent)) {}
 void Frame::SetCaption(const QString& caption, const QFont& font) {
-  auto* box = static_cast<QGroupBox*>(widget_);
-  box->setTitle(caption);
-  box->setFont(font);
+  auto* frame = static_cast<FrameWidget*>(widget_);
+  frame->caption = caption;
+  frame->captionFont = font;
+  frame->update();
 }
 void Frame::SetBackColour(Colour c) {
   SetRole(widget_, QPalette::Window, c);

@@ -18,7 +18,6 @@ class QListWidget;
 class QCheckBox;
 class QRadioButton;
 class QPushButton;
-class QGroupBox;
 class QTimer;
 
 namespace rt {

@@ -16,7 +16,11 @@
 #include <QTime>
 #include <QTimer>
 #include <QUrl>
+
+#include "platform/Controls.h"
 #include <algorithm>
+#include <chrono>
+#include <thread>
 #include <csignal>
 #include <unistd.h>
 
@@ -24,6 +28,10 @@ namespace rt {
 
 float SystemClock::Timer() {
   return static_cast<float>(QTime::currentTime().msecsSinceStartOfDay() / 1000.0);
+}
+
+double SystemClock::Monotonic() {
+  return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
 }
 
 namespace {
@@ -62,9 +70,14 @@ QtEventLoop::~QtEventLoop() = default;
 void QtEventLoop::DoEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
 
 void QtEventLoop::Sleep(double seconds) {
-  if (quitting_) return;
-  const int ms = std::clamp(static_cast<int>(seconds * 1000.0 + 0.999), 1, 1000);
-  wake_->start(ms);
+  if (quitting_ || seconds <= 0) return;
+  if (seconds < 0.003) {
+    // The last moment before a deadline is slept precisely; events wait that long at most.
+    std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
+    return;
+  }
+  // Wake two milliseconds early (or at an event); the caller sleeps the rest.
+  wake_->start(std::min(static_cast<int>(seconds * 1000.0) - 2, 1000));
   QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
   wake_->stop();
 }
@@ -149,8 +162,15 @@ void QtHelp::Show(const QString& file) {
 
 void RegisterFonts() {
   const QString dir = "/usr/share/wine/fonts/";
-  for (const char* face : {"tahoma.ttf", "tahomabd.ttf", "ms_sans_serif.ttf", "sserife.fon"})
+  for (const char* face : {"tahoma.ttf", "tahomabd.ttf"})
     if (QFile::exists(dir + face)) QFontDatabase::addApplicationFont(dir + face);
+  // The dialog font of the design: the metric-compatible sans serif reads best at its sizes.
+  if (QFontDatabase::hasFamily("Liberation Sans"))
+    QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");
+  else
+    QFont::insertSubstitution("MS Sans Serif", "DejaVu Sans");
+  // The controls without a font of their own use the design's default dialog font.
+  QApplication::setFont(MakeFont("MS Sans Serif", 8.25));
 }
 
 }  // namespace rt

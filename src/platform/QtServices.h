@@ -17,6 +17,7 @@ namespace rt {
 class SystemClock final : public Clock {
  public:
   float Timer() override;
+  double Monotonic() override;
 };
 
 // Waits with a precise single-shot timer and the event queue's own wait: it sleeps, it does not

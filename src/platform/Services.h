@@ -8,11 +8,14 @@
 
 namespace rt {
 
-// Seconds since midnight, with fractions, read in single precision; 0 again at midnight.
+// Seconds since midnight, with fractions, read in single precision; 0 again at midnight. The
+// tick's wait measures its end on the monotonic seconds instead: in single precision the clock
+// moves in steps of up to 8 ms, which would stretch every tick by up to a step.
 class Clock {
  public:
   virtual ~Clock() = default;
   virtual float Timer() = 0;
+  virtual double Monotonic() = 0;
 };
 
 // Values in [0, 1); the same start state at every program start. Randomize mixes a number into

@@ -25,7 +25,7 @@ void Surface::SetPicture(const QImage& picture) {
   QPainter p(&picture_);
   p.drawImage(0, 0, converted);
   p.end();
-  Changed();
+  if (onChange_) onChange_(picture_.rect());
 }
 
 void Surface::SetFont(const QFont& font) {
@@ -34,9 +34,12 @@ void Surface::SetFont(const QFont& font) {
 }
 
 void Surface::Cls() {
-  layer_.fill(0);
+  if (!drawn_.isEmpty()) {
+    layer_.fill(0);
+    if (onChange_) onChange_(drawn_);
+    drawn_ = QRect();
+  }
   currentX_ = currentY_ = 0;
-  Changed();
 }
 
 void Surface::Plot(int x, int y, unsigned int argb) {
@@ -45,8 +48,9 @@ void Surface::Plot(int x, int y, unsigned int argb) {
 }
 
 void Surface::PSet(double x, double y, Colour c) {
-  Plot(Nearest(x), Nearest(y), Opaque(c));
-  Changed();
+  const int px = Nearest(x), py = Nearest(y);
+  Plot(px, py, Opaque(c));
+  Changed(QRect(px, py, 1, 1));
 }
 
 void Surface::Circle(double cx, double cy, double radius, Colour outline) {
@@ -72,7 +76,7 @@ void Surface::Circle(double cx, double cy, double radius, Colour outline) {
         Plot(x, y, fill);
     }
   }
-  Changed();
+  Changed(QRect(QPoint(x0, y0), QPoint(x1, y1)));
 }
 
 void Surface::Line(double x1, double y1, double x2, double y2, Colour c) {
@@ -82,6 +86,7 @@ void Surface::Line(double x1, double y1, double x2, double y2, Colour c) {
   const int dy = -std::abs(by - ay), sy = ay < by ? 1 : -1;
   int err = dx + dy;
   const unsigned int argb = Opaque(c);
+  const QRect area = QRect(QPoint(ax, ay), QPoint(bx, by)).normalized();
   for (;;) {
     Plot(ax, ay, argb);
     if (ax == bx && ay == by) break;
@@ -97,7 +102,7 @@ void Surface::Line(double x1, double y1, double x2, double y2, Colour c) {
   }
   currentX_ = x2;
   currentY_ = y2;
-  Changed();
+  Changed(area);
 }
 
 void Surface::Box(double x1, double y1, double x2, double y2, Colour c, bool filled) {
@@ -109,7 +114,7 @@ void Surface::Box(double x1, double y1, double x2, double y2, Colour c, bool fil
       if (filled || y == t || y == b || x == l || x == r) Plot(x, y, argb);
   currentX_ = x2;
   currentY_ = y2;
-  Changed();
+  Changed(QRect(QPoint(l, t), QPoint(r, b)));
 }
 
 void Surface::Print(const QString& text) {
@@ -122,8 +127,9 @@ void Surface::Print(const QString& text) {
   const int x = Nearest(currentX_), y = Nearest(currentY_);
   p.drawText(x, y + metrics.ascent(), text);
   p.end();
-  currentX_ += metrics.horizontalAdvance(text);
-  Changed();
+  const int width = metrics.horizontalAdvance(text);
+  currentX_ += width;
+  Changed(QRect(x - 2, y, width + 4, metrics.height()));
 }
 
 Colour Surface::Point(int x, int y) const {

@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QImage>
+#include <QRect>
 #include <QString>
 #include <functional>
 
@@ -58,13 +59,15 @@ class Surface {
   // The picture's own colour at a pixel, whatever is drawn over it; -1 outside.
   Colour PicturePoint(int x, int y) const;
 
-  // Called after every change, so that a widget showing the surface can repaint.
-  void SetOnChange(std::function<void()> onChange) { onChange_ = std::move(onChange); }
+  // Called after every change with the area that changed, so that a widget showing the surface
+  // repaints just that.
+  void SetOnChange(std::function<void(const QRect&)> onChange) { onChange_ = std::move(onChange); }
 
  private:
   void Plot(int x, int y, unsigned int argb);
-  void Changed() {
-    if (onChange_) onChange_();
+  void Changed(const QRect& area) {
+    drawn_ |= area;
+    if (onChange_ && !area.isEmpty()) onChange_(area);
   }
 
   QImage picture_;  // RGB32
@@ -75,7 +78,8 @@ class Surface {
   QFont font_;
   double currentX_ = 0;
   double currentY_ = 0;
-  std::function<void()> onChange_;
+  QRect drawn_;  // where the run-time drawing lies since the last clear
+  std::function<void(const QRect&)> onChange_;
 };
 
 }  // namespace rt

@@ -13,7 +13,7 @@ class SurfaceView : public QWidget {
  public:
   SurfaceView(QWidget* parent, Surface* surface) : QWidget(parent), surface_(surface) {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    surface_->SetOnChange([this] { update(); });
+    surface_->SetOnChange([this](const QRect& area) { update(area); });
   }
 
  protected:

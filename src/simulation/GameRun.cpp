@@ -55,7 +55,11 @@ void Vantix::RunGame() {
 
   do {
     SetStarttime(svc.clock.Timer() + 1.0f);
-    if (Check3.Value() == 1) SetStarttime(svc.clock.Timer() + 0.2f);
+    tickEnd_ = svc.clock.Monotonic() + 1.0;
+    if (Check3.Value() == 1) {
+      SetStarttime(svc.clock.Timer() + 0.2f);
+      tickEnd_ = svc.clock.Monotonic() + 0.2;
+    }
     if (!ArrivalPass()) break;  // a crash or a collision: straight to the handover
     DeparturePass();
     ClockStep();

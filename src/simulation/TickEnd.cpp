@@ -6,16 +6,15 @@
 void Vantix::FinishTick() {
   rt::Services& svc = rt::Svc();
 
-  // The wait: the player's clicks are handled here, between two ticks. It sleeps until an
-  // event comes or the tick's time is up, and ends when the clock passes the tick's end.
+  // The wait: the player's clicks are handled here, between two ticks; the events are
+  // processed at least once. It sleeps until an event comes or the tick's time is up, measured
+  // from the tick's start on the monotonic clock, so a tick spanning midnight ends on time too.
   for (;;) {
     svc.events.DoEvents();
     if (svc.events.Quitting()) break;
-    const float now = svc.clock.Timer();
-    if (now > Starttime()) break;
-    // The clock starts again from 0 at midnight: a tick that spans midnight ends there.
-    if (now < Starttime() - 2.0f) break;
-    svc.events.Sleep(Starttime() - now);
+    const double left = tickEnd_ - svc.clock.Monotonic();
+    if (left <= 0) break;
+    svc.events.Sleep(left);
   }
 
   Text2.SetText("");

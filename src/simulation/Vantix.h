@@ -130,5 +130,6 @@ class Vantix : public rt::Form {
 
   Windows& windows_;
   float starttime_ = 0;
+  double tickEnd_ = 0;  // when the current tick ends, on the monotonic clock
   bool running_ = false;
 };

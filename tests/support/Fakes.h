@@ -13,6 +13,7 @@
 class FakeClock final : public rt::Clock {
  public:
   float Timer() override;
+  double Monotonic() override { return now_; }
   void Advance(double seconds);
   void Set(double secondsSinceMidnight) { now_ = secondsSinceMidnight; }
   double Now() const { return now_; }

@@ -1,0 +1,109 @@
+// The cost of a game while it waits between ticks, and the accuracy of the tick period: a real
+// game on the real clock and event queue (offscreen), at normal speed and with Fast ticked.
+#include <sys/resource.h>
+
+#include <QApplication>
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+#include "Windows.h"
+#include "frontscreen/Levelform.h"
+#include "platform/QtServices.h"
+#include "simulation/Vantix.h"
+#include "support/Fakes.h"
+
+namespace {
+double CpuSeconds() {
+  rusage u{};
+  getrusage(RUSAGE_SELF, &u);
+  return u.ru_utime.tv_sec + u.ru_utime.tv_usec / 1e6 + u.ru_stime.tv_sec + u.ru_stime.tv_usec / 1e6;
+}
+
+// The real clock, noting the moment each tick starts: the game reads the time of day and then
+// the monotonic clock when it sets a tick's end.
+class WatchedClock final : public rt::Clock {
+ public:
+  float Timer() override {
+    timeOfDayRead = true;
+    return inner.Timer();
+  }
+  double Monotonic() override {
+    const double now = inner.Monotonic();
+    // A Fast tick reads both clocks twice at its start: the later reading sets its end.
+    if (timeOfDayRead && !starts.empty() && now - starts.back() < 0.05) starts.back() = now;
+    else if (timeOfDayRead) starts.push_back(now);
+    timeOfDayRead = false;
+    return now;
+  }
+  rt::SystemClock inner;
+  bool timeOfDayRead = false;
+  std::vector<double> starts;
+};
+
+// The real event queue, ending the game after n ticks.
+class WatchedEvents final : public rt::EventLoop {
+ public:
+  void DoEvents() override {
+    inner.DoEvents();
+    if (game && static_cast<int>(clock->starts.size()) > ticks) game->GameOver = 1;
+  }
+  void Sleep(double s) override { inner.Sleep(s); }
+  bool Quitting() const override { return inner.Quitting(); }
+  void EndProgram() override { inner.EndProgram(); }
+
+  rt::QtEventLoop inner;
+  WatchedClock* clock = nullptr;
+  Vantix* game = nullptr;
+  int ticks = 0;
+};
+
+void Run(Windows& windows, WatchedEvents& events, bool fast, int ticks) {
+  std::vector<double>& starts = events.clock->starts;
+  starts.clear();
+  events.ticks = ticks;
+  windows.vantix().Check3.SetValue(fast ? 1 : 0);
+  const double cpu0 = CpuSeconds();
+  windows.levelform().Command3.PlayerClick();  // a whole game, ended after the ticks
+  const double cpu = CpuSeconds() - cpu0;
+
+  const double period = fast ? 0.2 : 1.0;
+  std::vector<double> errors;
+  double shortest = 1e9;
+  for (size_t i = 1; i + 1 < starts.size(); ++i) {
+    const double d = starts[i + 1] - starts[i];
+    errors.push_back(std::abs(d - period) * 1000.0);
+    shortest = std::min(shortest, d);
+  }
+  std::sort(errors.begin(), errors.end());
+  const double gameSeconds = static_cast<double>(starts.size() - 1);
+  std::printf("%s: %zu ticks; period error median %.3f ms, max %.3f ms; shortest tick %.4f s\n",
+              fast ? "Fast (0.2 s)" : "Normal (1 s)", errors.size(), errors[errors.size() / 2],
+              errors.back(), shortest);
+  if (!fast)
+    std::printf("CPU while the game waits: %.3f s per 60 s of game time (%.2f %% of a core)\n",
+                cpu / gameSeconds * 60.0, cpu / (gameSeconds * period) * 100.0);
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  WatchedClock clock;
+  rt::SeededRandom random;
+  WatchedEvents events;
+  events.clock = &clock;
+  ScriptedDialogs dialogs;
+  RecordingSound sound;
+  RecordingBrowser browser;
+  RecordingHelp help;
+  rt::Services services{clock, random, events, dialogs, sound, browser, help, {}};
+  Windows windows(services);
+  events.game = &windows.vantix();
+  windows.levelform().Show();
+
+  const int normalTicks = argc > 1 ? std::atoi(argv[1]) : 15;
+  Run(windows, events, false, normalTicks);
+  Run(windows, events, true, normalTicks * 4);
+  return 0;
+}
