@@ -50,7 +50,7 @@ void Levelform::SetUpControls() {
 
   Picture1.Move(16, 176, 361, 105);
   Picture1.SetBackColour(kLightGrey);
-  Picture1.Draw().SetPicture(QImage(":/pictures/chart.png"));
+  Picture1.Draw().SetPicture(QImage(":/pictures/chart.png"), kLightGrey);
 
   Label5.Move(384, 192, 177, 57);
   Label5.SetCaption(

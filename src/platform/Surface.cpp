@@ -18,10 +18,10 @@ Surface::Surface(int width, int height)
   layer_.fill(0);
 }
 
-void Surface::SetPicture(const QImage& picture) {
+void Surface::SetPicture(const QImage& picture, Colour back) {
   QImage converted = picture.convertToFormat(QImage::Format_RGB32);
   picture_ = QImage(Width(), Height(), QImage::Format_RGB32);
-  picture_.fill(Qt::black);
+  picture_.fill(ToQColor(back));
   QPainter p(&picture_);
   p.drawImage(0, 0, converted);
   p.end();

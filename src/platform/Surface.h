@@ -21,7 +21,8 @@ class Surface {
   int Width() const { return layer_.width(); }
   int Height() const { return layer_.height(); }
 
-  void SetPicture(const QImage& picture);
+  // The picture, drawn at the top-left corner over the back colour.
+  void SetPicture(const QImage& picture, Colour back = 0);
   const QImage& Picture() const { return picture_; }
   const QImage& Layer() const { return layer_; }
 

@@ -23,7 +23,9 @@ Vantix::~Vantix() = default;
 
 void Vantix::SetUpControls() {
   SetIcon(QImage(":/pictures/icon.png"));
-  Draw().SetPicture(QImage(":/pictures/radar.png"));
+  // Right of the picture the window shows its default colour, where no control covers it.
+  Draw().SetPicture(QImage(":/pictures/radar.png"),
+                    rt::FromQRgb(Client()->palette().color(QPalette::Window).rgb()));
   Draw().SetForeColour(Rgb(192, 0, 0));
   Draw().SetFillStyle(rt::Surface::kSolid);
   Draw().SetFont(MakeFont("Times New Roman", 8.25));
@@ -149,6 +151,8 @@ void Vantix::SetUpControls() {
 
   Label4.Move(520, 440, 25, 89);
   Label4.SetCaption("100%");
+  // The gauge is 25 pixels wide: a narrow face keeps "100%" whole.
+  Label4.SetFont(MakeFont("Liberation Sans Narrow", 8.25));
   Label4.SetBackColour(Rgb(0, 255, 0));
 
   Check2.Move(456, 504, 57, 17);

@@ -8,7 +8,8 @@
 #include "frontscreen/Levelform.h"
 #include "simulation/Vantix.h"
 
-Tutorial::Tutorial(Windows& windows) : rt::Form("Tutorial", 231, 168, 317, 117, false), windows_(windows) {
+Tutorial::Tutorial(Windows& windows)
+    : rt::Form("Tutorial", 231, 168, 317, 117, false), windows_(windows) {
   SetIcon(QImage(":/pictures/icon.png"));
   Label1.Move(8, 0, 209, 17);
   Label1.SetCaption("Label1");

@@ -1,0 +1,181 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "QStringPrinter.h"
+#include "support/TestWorld.h"
+
+namespace {
+
+constexpr rt::Colour kRed = 0x0000FF;
+constexpr rt::Colour kBlack = 0;
+
+// A draw that starts an emergency (r x 400 above 398), one that starts none.
+constexpr float kStrike = 0.999f;
+constexpr float kCalm = 0.0f;
+float KindDraw(int kind) {
+  return (kind - 0.5f) / 5.0f;
+}
+float CountDraw(int n) {
+  return (n - 5 + 0.5f) / 30.0f;
+}
+
+// A game set up at the level, with its tick's end already passed.
+void SetUpGame(TestWorld& world, std::int16_t level) {
+  Vantix& game = world.game();
+  game.Level = level;
+  game.InitGame();
+  world.random.draws = 0;
+  game.SetStarttime(0);
+}
+
+}  // namespace
+
+/** The warnings box flashes red and black over consecutive ticks with warnings, beeping in each
+ *  while Sound is ticked, and rests black in a tick without; the emergency line flashes the same
+ *  way, silently. Both are emptied after the wait and keep their colours. */
+TEST(TickEnd, AlertsFlashRedAndBlackAndBeepOnlyWithSound) {
+  const bool warned[] = {true, true, true, false, true, false, false};
+  const rt::Colour expected[] = {kRed, kBlack, kRed, kBlack, kRed, kBlack, kBlack};
+  for (int sound : {1, 0}) {
+    TestWorld world;
+    Vantix& game = world.game();
+    SetUpGame(world, 1);
+    game.Check2.SetValue(sound);
+    for (int t = 0; t < 7; ++t) {
+      if (warned[t]) {
+        game.Text2.SetText("A Altitude warning\r\n");
+        game.Text3.SetText("B Wide turns only");
+      }
+      game.FinishTick();
+      EXPECT_EQ(game.Text2.BackColour(), expected[t]) << "tick " << t;
+      EXPECT_EQ(game.Text3.BackColour(), expected[t]) << "tick " << t;
+      EXPECT_EQ(game.Text2.Text(), "");
+      EXPECT_EQ(game.Text3.Text(), "");
+    }
+    const QStringList beeps = sound ? QStringList(4, "s1.wav") : QStringList();
+    EXPECT_EQ(world.sound.played, beeps) << "sound " << sound;
+  }
+}
+
+/** Emergencies are rolled from level 4 and screen faults at level 6 only, in that order of draws.
+ */
+TEST(TickEnd, RandomEventsAreRolledByLevel) {
+  const int draws[] = {0, 0, 0, 0, 1, 1, 2};
+  for (std::int16_t level = 1; level <= 6; ++level) {
+    TestWorld world;
+    SetUpGame(world, level);
+    world.random.script = {kCalm, kCalm};
+    world.game().FinishTick();
+    EXPECT_EQ(world.random.draws, draws[level]) << "level " << level;
+  }
+}
+
+/** A stopped runway strikes the highest slot that is Down; the other kinds strike the n-th active
+ *  arrival (holding to Down, not cleared) counted round the slots in order. */
+TEST(TickEnd, AnEmergencyStrikesByItsKindsRule) {
+  struct Case {
+    int kind;
+    int n;
+    std::vector<std::pair<int, std::int16_t>> states;  // (slot, AcState)
+    std::int16_t struck;
+    std::int16_t ticks;  // EmergencyTicks afterwards; it starts at 7
+  };
+  const Case cases[] = {
+      {5, 0, {{3, 9}, {7, 9}, {9, 8}}, 7, 50},   {1, 5, {{2, 1}, {5, 5}, {9, 7}}, 5, 7},
+      {2, 6, {{2, 1}, {5, 5}, {9, 7}}, 9, 7},    {4, 34, {{2, 1}, {5, 5}, {9, 7}}, 2, 7},
+      {3, 5, {{2, 9}, {4, -1}, {5, 4}}, 2, 200}, {3, 6, {{2, 9}, {4, -1}, {5, 4}}, 5, 200},
+  };
+  for (const Case& c : cases) {
+    TestWorld world;
+    Vantix& game = world.game();
+    SetUpGame(world, 4);
+    for (auto [slot, state] : c.states) game.AcState[slot] = state;
+    game.EmergencyTicks = 7;
+    world.random.script = {kStrike, KindDraw(c.kind)};
+    if (c.kind != 5) world.random.script.push_back(CountDraw(c.n));
+    game.FinishTick();
+    EXPECT_EQ(game.EmergencyKind, c.kind) << c.kind << "/" << c.n;
+    EXPECT_EQ(game.EmergencyAc, c.struck) << c.kind << "/" << c.n;
+    EXPECT_EQ(game.EmergencyTicks, c.ticks) << c.kind << "/" << c.n;
+  }
+}
+
+/** An emergency that finds nobody to strike is dropped and the tick end stops there: no
+ *  countdown, no screen-fault roll, no wait, and both lines keep their text. */
+TEST(TickEnd, ADroppedEmergencySkipsTheCountdownsAndTheWait) {
+  struct Case {
+    int kind;
+    std::int16_t holdingSlot;  // an arrival holding there, 0 none
+  };
+  for (const Case& c : {Case{5, 2}, Case{2, 0}}) {
+    TestWorld world;
+    Vantix& game = world.game();
+    SetUpGame(world, 6);
+    if (c.holdingSlot) game.AcState[c.holdingSlot] = 1;
+    game.RadioLostAc = 2;
+    game.RadioLostTicks = 3;
+    game.CrtFault = 10;
+    game.Text2.SetText("B Proximity to C\r\n");
+    game.Text3.SetText("x");
+    game.SetStarttime(world.clock.Timer() + 1);
+    const double before = world.clock.Now();
+    world.random.script = {kStrike, KindDraw(c.kind), CountDraw(5)};
+    game.FinishTick();
+    EXPECT_EQ(game.EmergencyKind, 0) << c.kind;
+    EXPECT_EQ(game.EmergencyAc, 0) << c.kind;
+    EXPECT_EQ(game.RadioLostTicks, 3) << c.kind;
+    EXPECT_EQ(game.RadioLostAc, 2) << c.kind;
+    EXPECT_EQ(game.CrtFault, 10) << c.kind;
+    EXPECT_EQ(world.events.yields, 0) << c.kind;
+    EXPECT_EQ(world.clock.Now(), before) << c.kind;
+    EXPECT_EQ(game.Text2.Text(), "B Proximity to C\r\n") << c.kind;
+    EXPECT_EQ(game.Text3.Text(), "x") << c.kind;
+    EXPECT_EQ(game.Text2.BackColour(), kRed) << "the flash still ran";
+  }
+}
+
+/** A lost radio comes back in the tick end in which its count reaches 0. */
+TEST(TickEnd, TheRadioComesBackWhenItsCountRunsOut) {
+  TestWorld world;
+  Vantix& game = world.game();
+  SetUpGame(world, 5);
+  game.RadioLostAc = 3;
+  game.RadioLostTicks = 2;
+  world.random.script = {kCalm, kCalm};
+  game.FinishTick();
+  EXPECT_EQ(game.RadioLostTicks, 1);
+  EXPECT_EQ(game.RadioLostAc, 3);
+  game.FinishTick();
+  EXPECT_EQ(game.RadioLostTicks, 0);
+  EXPECT_EQ(game.RadioLostAc, 0);
+}
+
+/** A screen fault rolled in a tick end turns the next 119 radar pictures green and then ends. */
+TEST(TickEnd, AScreenFaultLasts119Ticks) {
+  TestWorld world;
+  Vantix& game = world.game();
+  SetUpGame(world, 6);
+  game.AcState[1] = 5;
+  game.AcType[1] = 1;
+  game.AcAlt[1] = 5000;
+  for (int k = 0; k <= 9; ++k) {
+    game.PosX[1][k] = 276;
+    game.PosY[1][k] = 200;
+  }
+  std::vector<int> greenTicks;
+  for (int tick = 1; tick <= 130; ++tick) {
+    world.random.script = {kCalm};  // no flicker
+    game.RedrawRadar();
+    if (game.Draw().Point(276, 200) == rt::Rgb(0, 255, 0)) greenTicks.push_back(tick);
+    world.random.script = {kCalm};  // no emergency
+    if (game.CrtFault == 0) world.random.script.push_back(tick == 1 ? 0.9999f : kCalm);
+    game.FinishTick();
+    if (tick == 1) {
+      EXPECT_EQ(game.CrtFault, 119);
+    }
+  }
+  ASSERT_EQ(greenTicks.size(), 119u);
+  EXPECT_EQ(greenTicks.front(), 2);
+  EXPECT_EQ(greenTicks.back(), 120);
+}
