@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <algorithm>
 
 namespace rt {
 
@@ -20,12 +21,17 @@ bool TextInput::Open(const QString& path) {
     error_ = "a folder stands in its place";
     return false;
   }
+  if (!info.isFile()) {
+    // A pipe or a device would block the reading: only plain files are read.
+    error_ = "it is not a plain file";
+    return false;
+  }
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
     error_ = file.errorString();
     return false;
   }
-  const QByteArray data = file.read(kMaxTextFileBytes);
+  const QByteArray data = file.read(std::min(file.size(), kMaxTextFileBytes));
   if (file.error() != QFileDevice::NoError) {
     error_ = file.errorString();
     return false;
@@ -75,10 +81,22 @@ void TextOutput::PrintLine(const QString& line) {
 
 bool TextOutput::Close() {
   if (!file_) return false;
-  bool ok = file_->write(data_) == data_.size();
-  if (!ok) error_ = file_->errorString();
-  ok = file_->commit() && ok;
-  if (!ok && error_.isEmpty()) error_ = file_->errorString();
+  // Every byte must reach the disk before the new file takes the old one's place: a full disk
+  // or a size limit that takes only part of it leaves the old file as it was.
+  qint64 done = 0;
+  while (done < data_.size()) {
+    const qint64 n = file_->write(data_.constData() + done, data_.size() - done);
+    if (n <= 0) break;
+    done += n;
+  }
+  bool ok = done == data_.size() && file_->flush();
+  if (!ok) {
+    error_ = file_->errorString();
+    file_->cancelWriting();
+  } else if (!file_->commit()) {
+    ok = false;
+    error_ = file_->errorString();
+  }
   file_.reset();
   return ok;
 }

@@ -1,0 +1,258 @@
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <QDir>
+
+#include "highscores/FileBytes.h"
+#include "support/TestWorld.h"
+
+namespace {
+
+QStringList Column(Levelform& front, int column) {
+  QStringList rows;
+  for (int r = 0; r < front.List1[column].ListCount(); ++r) rows << front.List1[column].List(r);
+  return rows;
+}
+
+void SetEntry(Levelform& front, int level, const QString& name, std::int16_t time,
+              std::int16_t safety, std::int16_t score) {
+  front.HighName[level] = name;
+  front.HighTime[level] = time;
+  front.HighSafety[level] = safety;
+  front.HighScore[level] = score;
+}
+
+// The code lines of entries that the tests use, worked out by hand from the code table.
+const QByteArray kAnn3000 = "IWFMKZUOTWX";  // level 1: 3000 s, 91 %, 1365
+const QByteArray kBo2500 = "MLZQFZVYQBV";   // level 2: 2500 s, 77 %, 1443
+const QByteArray kZero[7] = {
+    "", "TWFMKJAXDYC", "LAZQFXZFFLY", "XTLTLEFIOOK", "WALRUJDDKMP", "JZTZIYELZEP", "IFEGYPKPRJD"};
+
+const QStringList kDesignNames = {"?", "?", "?", "?", "?", "?"};
+const QStringList kDesignNumbers = {"0", "0", "0", "0", "0", "0"};
+
+}  // namespace
+
+/** SaveScores writes twelve lines ending in CR LF: each level's name as it is and the letters
+ *  of its digits, thousands first; a level without an entry gets an empty name and the letters
+ *  of zero. The old file is replaced whole, leaving nothing else in the folder. */
+TEST(ScoreFile, SaveScoresWritesTheExactLinesOfAllSixLevels) {
+  TestWorld world;
+  Levelform& front = world.front();
+  WriteBytes("scores.dat", "an older and much longer file that must not show through\r\n");
+  SetEntry(front, 1, "Ann", 3600, 100, 1800);
+  SetEntry(front, 3, " O'Neil, \"Jo\"", 1234, 87, 1073);
+  front.SaveScores();
+  EXPECT_EQ(ReadBytes("scores.dat"),
+            "Ann\r\nINFMMJAOLYC\r\n"
+            "\r\nLAZQFXZFFLY\r\n"
+            " O'Neil, \"Jo\"\r\nNOMYLLAZOMG\r\n"
+            "\r\nWALRUJDDKMP\r\n"
+            "\r\nJZTZIYELZEP\r\n"
+            "\r\nIFEGYPKPRJD\r\n");
+  EXPECT_EQ(QDir(".").entryList(QDir::Files | QDir::Hidden), QStringList{"scores.dat"});
+  EXPECT_TRUE(world.dialogs.warnings.isEmpty());
+}
+
+/** Entries of all six levels come back from the file exactly as they were saved, names with
+ *  blanks, commas and quotes included, and the table shows them. */
+TEST(ScoreFile, AllSixLevelsSurviveARoundTripThroughTheFile) {
+  QByteArray saved;
+  {
+    TestWorld world;
+    Levelform& front = world.front();
+    SetEntry(front, 1, "Ann", 3600, 100, 1800);
+    SetEntry(front, 2, "Bo Li", 2500, 77, 1443);
+    SetEntry(front, 3, " O'Neil,", 1234, 87, 1073);
+    SetEntry(front, 4, "", 2000, 50, 1000);
+    SetEntry(front, 5, "\"Q\"", 3599, 99, 3563);
+    SetEntry(front, 6, "Zoe", 1, 1, 0);
+    front.SaveScores();
+    saved = ReadBytes("scores.dat");
+  }
+  TestWorld world;
+  WriteBytes("scores.dat", saved);
+  Levelform& front = world.front();
+  front.Show();
+  EXPECT_EQ(Column(front, 0), (QStringList{"Ann", "Bo Li", " O'Neil,", "", "\"Q\"", "Zoe"}));
+  EXPECT_EQ(Column(front, 1), (QStringList{"0:00", "18:20", "39:26", "26:40", "0:01", "59:59"}));
+  EXPECT_EQ(Column(front, 2), (QStringList{"100", "77", "87", "50", "99", "1"}));
+  EXPECT_EQ(Column(front, 3), (QStringList{"1800", "1443", "1073", "1000", "3563", "0"}));
+  EXPECT_EQ(front.HighTime[5], 3599);
+  EXPECT_EQ(front.HighSafety[2], 77);
+  EXPECT_EQ(front.HighScore[6], 0);
+  EXPECT_EQ(front.HighName[3], " O'Neil,");
+}
+
+/** Lines may end in CR LF, LF or CR, and the last one may have no end at all. */
+TEST(ScoreFile, ReadingTakesLinesEndedByCrLfLfOrCr) {
+  struct Case {
+    const char* name;
+    QByteArray bytes;
+  };
+  const Case cases[] = {
+      {"CR LF", "Ann\r\n" + kAnn3000 + "\r\nBo\r\n" + kBo2500 + "\r\n"},
+      {"LF", "Ann\n" + kAnn3000 + "\nBo\n" + kBo2500 + "\n"},
+      {"CR", "Ann\r" + kAnn3000 + "\rBo\r" + kBo2500 + "\r"},
+      {"mixed, no last end", "Ann\n" + kAnn3000 + "\rBo\r\n" + kBo2500},
+  };
+  for (const Case& c : cases) {
+    TestWorld world;
+    WriteBytes("scores.dat", c.bytes);
+    world.front().Show();
+    EXPECT_EQ(Column(world.front(), 0), (QStringList{"Ann", "Bo", "?", "?", "?", "?"})) << c.name;
+    EXPECT_EQ(Column(world.front(), 3), (QStringList{"1365", "1443", "0", "0", "0", "0"}))
+        << c.name;
+  }
+}
+
+/** A second block of twelve lines replaces what the first gave; an empty file clears nothing;
+ *  reading again replaces rows and never adds any. */
+TEST(ScoreFile, ALaterBlockReplacesAnEarlierOneAndAnEmptyFileKeepsTheTable) {
+  TestWorld world;
+  Levelform& front = world.front();
+  QByteArray first = "Ann\r\n" + kAnn3000 + "\r\nBo\r\n" + kBo2500 + "\r\n";
+  for (int level = 3; level <= 6; ++level) first += "\r\n" + kZero[level] + "\r\n";
+  WriteBytes("scores.dat", first + "Cy\r\nYJGVKJAXDYC\r\n");  // level 1 again: 1234 s, 0 %, 0
+  front.Show();
+  front.ShowIntro();
+  const QStringList names = {"Cy", "Bo", "", "", "", ""};
+  const QStringList times = {"39:26", "18:20", "60:00", "60:00", "60:00", "60:00"};
+  EXPECT_EQ(Column(front, 0), names);
+  EXPECT_EQ(Column(front, 1), times);
+  EXPECT_EQ(front.HighTime[1], 1234);
+
+  WriteBytes("scores.dat", "");
+  front.ShowIntro();
+  EXPECT_EQ(Column(front, 0), names);
+  EXPECT_EQ(Column(front, 1), times);
+  EXPECT_EQ(front.HighScore[2], 1443);
+}
+
+/** An entry whose numbers disagree with the score formula keeps its name and shows zeros
+ *  (60:00 taken), while the file keeps its changed line. */
+TEST(ScoreFile, AnEntryThatFailsTheCheckKeepsItsNameWithZeroNumbers) {
+  TestWorld world;
+  const QByteArray bytes = "Ann\r\nIWFMKZUOTWW\r\n";  // the last letter changed: score 1364
+  WriteBytes("scores.dat", bytes);
+  Levelform& front = world.front();
+  front.Show();
+  EXPECT_EQ(front.List1[0].List(0), "Ann");
+  EXPECT_EQ(front.List1[1].List(0), "60:00");
+  EXPECT_EQ(front.List1[2].List(0), "0");
+  EXPECT_EQ(front.List1[3].List(0), "0");
+  EXPECT_EQ(front.HighTime[1] + front.HighSafety[1] + front.HighScore[1], 0);
+  EXPECT_EQ(ReadBytes("scores.dat"), bytes);
+}
+
+/** Whatever the file holds, the intro reads what it can, leaves the front screen as usable as
+ *  ever (intro, Beginner ticked, six rows a column) and shows nothing: a pair of lines is an
+ *  entry, a name line whose code line is missing is dropped, and every byte is a character. */
+TEST(ScoreFile, ADamagedFileNeverStopsTheIntro) {
+  struct Case {
+    const char* name;
+    QByteArray bytes;
+    QString firstName, firstTime, secondName, secondTime;
+  };
+  const QByteArray oddName("A\0n\xff\xc3(\x7f", 7);
+  const QByteArray longName(200000, 'x');
+  const Case cases[] = {
+      {"ends inside a block", "Ann\r\n" + kAnn3000 + "\r\nBo\r\n", "Ann", "10:00", "?", "0"},
+      {"a short code line", "Ann\r\nYJGV\r\n", "Ann", "39:26", "?", "0"},
+      {"letters from no group", "Ann\r\nzz!?\x01 \r\n", "Ann", "60:00", "?", "0"},
+      {"NUL, 0xFF and broken UTF-8", oddName + "\r\n" + kAnn3000 + "\r\n",
+       QString::fromLatin1(oddName), "10:00", "?", "0"},
+      {"no line end at all", "Ann", "?", "0", "?", "0"},
+      {"a very long line", longName + "\n" + kAnn3000 + "\n", QString::fromLatin1(longName),
+       "10:00", "?", "0"},
+      {"line ends only", "\r\n\n\r\r\r\n", "", "60:00", "", "60:00"},
+  };
+  for (const Case& c : cases) {
+    TestWorld world;
+    WriteBytes("scores.dat", c.bytes);
+    Levelform& front = world.front();
+    front.Show();
+    EXPECT_TRUE(front.Label6.Caption().startsWith(" Have you got")) << c.name;
+    EXPECT_TRUE(front.Option1[0].Value()) << c.name;
+    for (int column = 0; column < 5; ++column)
+      EXPECT_EQ(front.List1[column].ListCount(), 6) << c.name;
+    EXPECT_EQ(front.List1[0].List(0), c.firstName) << c.name;
+    EXPECT_EQ(front.List1[1].List(0), c.firstTime) << c.name;
+    EXPECT_EQ(front.List1[0].List(1), c.secondName) << c.name;
+    EXPECT_EQ(front.List1[1].List(1), c.secondTime) << c.name;
+    EXPECT_TRUE(world.dialogs.warnings.isEmpty()) << c.name;
+  }
+}
+
+/** A name of any bytes goes back into the file byte for byte when another level's high score
+ *  rewrites it. */
+TEST(ScoreFile, NamesOfAnyBytesAreWrittenBackUnchanged) {
+  TestWorld world;
+  const QByteArray oddName("A\0n\xff\xc3(", 6);
+  WriteBytes("scores.dat", oddName + "\r\n" + kAnn3000 + "\r\n");
+  Levelform& front = world.front();
+  front.Show();
+  SetEntry(front, 2, "Bo", 2500, 77, 1443);
+  front.SaveScores();
+  EXPECT_TRUE(ReadBytes("scores.dat")
+                  .startsWith(oddName + "\r\n" + kAnn3000 + "\r\nBo\r\n" + kBo2500 + "\r\n"));
+}
+
+/** A folder or a pipe in the file's place: the intro neither hangs nor stops, tells the player
+ *  that the scores could not be read, and the table keeps its rows. */
+TEST(ScoreFile, AFolderOrAPipeInTheFilesPlaceIsReportedAndSkipped) {
+  for (const bool pipe : {false, true}) {
+    TestWorld world;
+    if (pipe)
+      ASSERT_EQ(::mkfifo("scores.dat", 0600), 0);
+    else
+      ASSERT_TRUE(QDir(".").mkdir("scores.dat"));
+    Levelform& front = world.front();
+    front.Show();
+    EXPECT_TRUE(front.Label6.Caption().startsWith(" Have you got"));
+    EXPECT_TRUE(front.Option1[0].Value());
+    EXPECT_EQ(Column(front, 0), kDesignNames);
+    EXPECT_EQ(Column(front, 3), kDesignNumbers);
+    ASSERT_EQ(world.dialogs.warnings.size(), 1) << pipe;
+    EXPECT_TRUE(
+        world.dialogs.warnings[0].startsWith("The high scores could not be read from "
+                                             "\"scores.dat\": "))
+        << world.dialogs.warnings[0].toStdString();
+  }
+}
+
+/** A write that fails part-way leaves the old file whole and no stray file beside it; the
+ *  player is told why the high score was not saved. Small and large files fail alike (a large
+ *  one goes to the disk at once, a small one at the end). */
+TEST(ScoreFile, AFailedRewriteLeavesTheOldFileWholeAndTellsThePlayer) {
+  for (const int nameLength : {2, 100000}) {
+    TestWorld world;
+    Levelform& front = world.front();
+    QByteArray old = "Ann\r\n" + kAnn3000 + "\r\n";
+    for (int level = 2; level <= 6; ++level) old += "\r\n" + kZero[level] + "\r\n";
+    WriteBytes("scores.dat", old);
+    front.Show();
+    SetEntry(front, 2, QString(nameLength, 'B'), 2500, 77, 1443);
+
+    // Files may grow to 20 bytes only: the rewrite fails in the middle of its lines.
+    rlimit saved{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto previous = ::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 20;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    front.SaveScores();
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    ::signal(SIGXFSZ, previous);
+
+    EXPECT_EQ(ReadBytes("scores.dat"), old) << nameLength;
+    EXPECT_EQ(QDir(".").entryList(QDir::Files | QDir::Hidden), QStringList{"scores.dat"});
+    ASSERT_EQ(world.dialogs.warnings.size(), 1) << nameLength;
+    EXPECT_TRUE(
+        world.dialogs.warnings[0].startsWith("Your high score could not be saved in "
+                                             "\"scores.dat\": "));
+    EXPECT_EQ(front.HighName[2].size(), nameLength);
+  }
+}
