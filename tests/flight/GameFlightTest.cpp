@@ -48,6 +48,20 @@ void SendAltitude(Vantix& g, int slot, int alt) {
   g.TargetAlt[slot] = static_cast<std::int16_t>(alt);
 }
 
+// The game's result as it is handed to the front screen, read when the game-over box shows
+// (the front screen's report takes it over afterwards).
+struct Handover {
+  explicit Handover(TestWorld& world) {
+    world.dialogs.onMsgBox = [this, &world](const QString& prompt) {
+      if (prompt != " Game over - Click OK to continue ") return;
+      outcome = world.front().Text3.Text();
+      secondsLeft = world.front().Text4.Text();
+      score = world.front().Text6.Text();
+    };
+  }
+  QString outcome, secondsLeft, score;
+};
+
 }  // namespace
 
 /** D, holding in stack 4, is turned north, sent down to 3000 ft and, with Establish, onto an
@@ -56,6 +70,7 @@ void SendAltitude(Vantix& g, int slot, int alt) {
 TEST(GameFlight, AnArrivalIsFlownFromItsStackToACleanLanding) {
   TestWorld world;
   Player player(world);
+  Handover result(world);
   player.atSetUp = [](Vantix& g) {
     flight::FillGameTables(g);
     g.WindX = -0.04f;
@@ -91,7 +106,7 @@ TEST(GameFlight, AnArrivalIsFlownFromItsStackToACleanLanding) {
   ASSERT_GT(clearedIn, 0);
   EXPECT_EQ(g.LandTime[4], clearedIn - 1);
   EXPECT_EQ(g.Landings, 1);
-  EXPECT_EQ(world.front().Text3.Text(), "exit");
+  EXPECT_EQ(result.outcome, "exit");
 }
 
 /** A level-1 game whose tenth arrival clears the runway is won in that tick: the front screen
@@ -99,6 +114,7 @@ TEST(GameFlight, AnArrivalIsFlownFromItsStackToACleanLanding) {
 TEST(GameFlight, TenLandingsWinALevelOneGame) {
   TestWorld world;
   Player player(world);
+  Handover result(world);
   player.atSetUp = [](Vantix& g) {
     flight::FillGameTables(g);
     g.WindX = 0.05f;
@@ -124,7 +140,7 @@ TEST(GameFlight, TenLandingsWinALevelOneGame) {
   for (const auto& [slot, tick] : clearedIn)
     EXPECT_EQ(g.LandTime[slot], tick - 1) << "slot " << slot;
   const int lastTick = clearedIn.rbegin()->second;
-  EXPECT_EQ(world.front().Text3.Text(), "won");
-  EXPECT_EQ(world.front().Text4.Text(), QString::number(3600 - lastTick));
-  EXPECT_EQ(world.front().Text6.Text(), "110");
+  EXPECT_EQ(result.outcome, "won");
+  EXPECT_EQ(result.secondsLeft, QString::number(3600 - lastTick));
+  EXPECT_EQ(result.score, "110");
 }
