@@ -41,6 +41,32 @@ QChar OtherCallSign(int slot) {
   return kLetters[slot - 1];
 }
 
+// Separation of arrival i from every later aircraft, arrivals and departures alike, i already
+// moved in this tick and the later one not yet; the distance is half the sum of the pixel
+// differences. False after a collision, which ends the game at once.
+bool KeepsItsDistance(Vantix& g, int i) {
+  const auto slot = static_cast<std::int16_t>(i);
+  const QChar callSign(64 + i);
+  for (int j = i + 1; j <= kLastSlot; ++j) {
+    if (g.AcState[j] <= 0 || std::abs(g.AcAlt[i] - g.AcAlt[j]) >= 1000) continue;
+    const float d =
+        (std::fabs(g.PosX[i][0] - g.PosX[j][0]) + std::fabs(g.PosY[i][0] - g.PosY[j][0])) / 2;
+    if (d < 1) {
+      // Under a pixel apart at another altitude the two pass above each other.
+      if (g.AcAlt[i] == g.AcAlt[j]) {
+        g.Collide(slot);
+        return false;
+      }
+    } else if (d < 4) {
+      g.AddSafety(-2, slot, callSign + QString(" Collision alert with ") + OtherCallSign(j));
+    } else if (d >= 5 && d <= 10) {
+      // The proximity band starts at 5: 4 up to 5 costs nothing.
+      g.AddSafety(-1, slot, callSign + QString(" Proximity to ") + OtherCallSign(j));
+    }
+  }
+  return true;
+}
+
 }  // namespace
 
 bool Vantix::ArrivalPass() {
@@ -123,22 +149,8 @@ bool Vantix::ArrivalPass() {
         break;  // under control: the controller flies it
     }
 
-    // Separation from every later aircraft, this one already moved and the later one not yet.
     // An aircraft that has just cleared the runway is still tested in this tick.
-    for (int j = i + 1; j <= kLastSlot; ++j) {
-      if (AcState[j] <= 0 || std::abs(AcAlt[i] - AcAlt[j]) >= 1000) continue;
-      const float d = (std::fabs(PosX[i][0] - PosX[j][0]) + std::fabs(PosY[i][0] - PosY[j][0])) / 2;
-      if (d < 1) {
-        if (AcAlt[i] == AcAlt[j]) {
-          Collide(slot);
-          return false;
-        }
-      } else if (d < 4) {
-        AddSafety(-2, slot, QChar(64 + i) + QString(" Collision alert with ") + OtherCallSign(j));
-      } else if (d >= 5 && d <= 10) {
-        AddSafety(-1, slot, QChar(64 + i) + QString(" Proximity to ") + OtherCallSign(j));
-      }
-    }
+    if (!KeepsItsDistance(*this, i)) return false;
   }
   return true;
 }
