@@ -1,0 +1,47 @@
+// Aircraft and tables put in place as the new-game set-up and aircraft creation give them, so
+// that a test can fly a few aircraft through the passes of a tick without a whole game.
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <ostream>
+
+#include "simulation/Vantix.h"
+
+// Texts shown readably when a comparison fails.
+inline void PrintTo(const QString& text, std::ostream* os) {
+  *os << '"' << text.toStdString() << '"';
+}
+
+namespace flight {
+
+// The state names and departure scripts of the set-up; landing runway 27L, no wind, full
+// safety, level 1, the clock at 60:00, the trail cursor on column 1, no emergency.
+void FillGameTables(Vantix& g);
+
+struct Arrival {
+  int slot;
+  int state;
+  float x;
+  float y;
+  int alt;
+  int speed;
+  int heading;
+  int targetHeading;  // +(h + 1) right to h, -(h + 1) left to h, 0 none, -2 circle left
+};
+
+// An arrival with its targets at its present speed and altitude, all ten positions on (x, y),
+// and its row in the aircraft table (rows above it are filled with blanks where missing).
+void Put(Vantix& g, const Arrival& a);
+
+// An arrival just created at its stack (1..4) at 7000 ft, a Cessna at 120 kt.
+void PutAtStack(Vantix& g, int slot, int stack);
+
+// A departure just created on its route (1..6), with the route's start record.
+void PutDeparture(Vantix& g, int slot, int route);
+
+// One tick's flying: the arrival pass, then the departure pass. False when the game ended at
+// once in the arrival pass.
+bool FlyTick(Vantix& g);
+
+}  // namespace flight

@@ -1,0 +1,232 @@
+// How an arrival moves in one tick: its position with the wind, its speed, altitude and
+// heading towards the targets, the emergency effects, its trail dot and its table row.
+#include <gtest/gtest.h>
+
+#include "flight/FlightFixture.h"
+#include "platform/Numbers.h"
+#include "support/TestWorld.h"
+
+using flight::Arrival;
+
+namespace {
+
+class ArrivalMotion : public ::testing::Test {
+ protected:
+  void SetUp() override { flight::FillGameTables(g); }
+  TestWorld world;
+  Vantix& g = world.game();
+};
+
+}  // namespace
+
+/** The move uses the heading and speed the aircraft had before the tick; the steps towards
+ *  the targets come after it, and each shows its new value in the aircraft's table row. */
+TEST_F(ArrivalMotion, MovesOnTheOldHeadingAndSpeedThenStepsTowardsItsTargets) {
+  flight::Put(g, {1, 5, 200, 300, 5000, 200, 0, 91});  // turn right to 90
+  g.TargetSpeed[1] = 210;
+  g.TargetAlt[1] = 4000;
+  ASSERT_TRUE(g.ArrivalPass());
+  EXPECT_FLOAT_EQ(g.PosX[1][0], 200);  // due north at 200 kt: one pixel up
+  EXPECT_FLOAT_EQ(g.PosY[1][0], 299);
+  EXPECT_EQ(g.AcSpeed[1], 201);
+  EXPECT_EQ(g.AcAlt[1], 4950);
+  EXPECT_EQ(g.AcHeading[1], 5);
+  EXPECT_EQ(g.List1[1].List(0), "5");
+  EXPECT_EQ(g.List1[2].List(0), "201");
+  EXPECT_EQ(g.List1[3].List(0), "4950");
+}
+
+/** Degrees become radians with 3.14, not pi: due south drifts a little east, due east a
+ *  little north, as the game's own geometry has it. */
+TEST_F(ArrivalMotion, TurnsDegreesIntoRadiansWithTheConstant314) {
+  flight::Put(g, {1, 5, 300, 100, 5000, 200, 180, 181});
+  flight::Put(g, {2, 5, 100, 300, 3000, 200, 90, 91});
+  ASSERT_TRUE(g.ArrivalPass());
+  EXPECT_NEAR(g.PosX[1][0], 300.0015927, 2e-5);  // sin(3.14) = 0.0015927
+  EXPECT_NEAR(g.PosY[1][0], 101, 2e-5);
+  EXPECT_NEAR(g.PosX[2][0], 101, 2e-5);
+  EXPECT_NEAR(g.PosY[2][0], 299.9992037, 2e-5);  // -cos(1.57) = -0.0007963
+}
+
+namespace {
+struct WindCase {
+  const char* what;
+  int state;
+  float windX, windY;
+  float dx, dy;  // the move over the ground in one tick at 0 kt
+};
+}  // namespace
+
+/** States 5 and 6 drift with the wind; from Est on the aircraft keeps its y, so only the
+ *  wind along the runway moves it; a holding aircraft does not drift at all. */
+TEST_F(ArrivalMotion, DriftsWithTheWindOnlyWhereItsStateLetsIt) {
+  const WindCase cases[] = {
+      {"under control", 5, 0.05f, 0.1f, 0.05f, 0.1f},
+      {"Seek", 6, 0.05f, 0.1f, 0.05f, 0.1f},
+      {"Est, wind across the centre line", 7, 0, 0.1f, 0, 0},
+      {"Est, wind along the centre line", 7, -0.05f, 0, -0.05f, 0},
+      {"Lock, wind across and along", 8, -0.05f, 0.1f, -0.05f, 0},
+      {"Down, wind across and along", 9, 0.05f, -0.1f, 0.05f, 0},
+      {"holding in stack 1", 1, 0.05f, 0.1f, 0, 0},
+  };
+  for (const WindCase& c : cases) {
+    SCOPED_TRACE(c.what);
+    flight::Put(g, {1, c.state, 350, 276.5f, 3000, 0, 270, -2});
+    g.WindX = c.windX;
+    g.WindY = c.windY;
+    ASSERT_TRUE(g.ArrivalPass());
+    EXPECT_NEAR(g.PosX[1][0] - 350, c.dx, 1e-4);
+    EXPECT_NEAR(g.PosY[1][0] - 276.5f, c.dy, 1e-4);
+    if (c.state >= 7) {
+      EXPECT_EQ(g.PosY[1][0], 276.5f);  // exactly, not just nearly
+    }
+  }
+}
+
+/** With the wind along the runway an aircraft on the centre line changes its ground speed,
+ *  and its y stays exactly where it was captured, tick after tick. */
+TEST_F(ArrivalMotion, OnTheCentreLineAHeadwindSlowsItAndACrosswindNeverMovesIt) {
+  flight::Put(g, {1, 7, 420, 276.3f, 9000, 120, 270, 0});  // far above the glide path
+  g.WindY = 0.09f;
+  ASSERT_TRUE(g.ArrivalPass());
+  EXPECT_NEAR(420 - g.PosX[1][0], 0.6f, 1e-4);
+  g.WindX = 0.1f;  // against the westbound landing
+  const float before = g.PosX[1][0];
+  ASSERT_TRUE(g.ArrivalPass());
+  EXPECT_NEAR(before - g.PosX[1][0], 0.5f, 1e-4);
+  for (int tick = 0; tick < 20; ++tick) ASSERT_TRUE(g.ArrivalPass());
+  EXPECT_EQ(g.PosY[1][0], 276.3f);
+}
+
+namespace {
+struct ClimbCase {
+  const char* what;
+  int state;
+  int targetAlt;
+  int emergencyKind;
+  bool emergencyOnThisAircraft;
+  int alt, target;  // after one tick
+};
+}  // namespace
+
+/** Altitude moves 50 ft a tick below Lock; losing altitude takes 5 ft, fuel exhausted 25 ft,
+ *  first, and neither may climb; another aircraft's emergency changes nothing. */
+TEST_F(ArrivalMotion, ClimbsAndDescendsAtItsRatesWithTheEmergencyDescents) {
+  const ClimbCase cases[] = {
+      {"descending", 5, 4000, 0, false, 4950, 4000},
+      {"climbing", 5, 6000, 0, false, 5050, 6000},
+      {"losing altitude, descending", 5, 4000, 1, true, 4945, 4000},
+      {"losing altitude, level", 5, 5000, 1, true, 4995, 4995},
+      {"losing altitude, told to climb", 5, 6000, 1, true, 4995, 4995},
+      {"fuel exhausted, level", 5, 5000, 8, true, 4975, 4975},
+      {"fuel exhausted, descending", 5, 4000, 8, true, 4925, 4000},
+      {"losing altitude on Est", 7, 5000, 1, true, 4995, 4995},
+      {"wide turns only, climbing", 5, 6000, 2, true, 5050, 6000},
+      {"another aircraft losing altitude", 5, 5000, 1, false, 5000, 5000},
+      {"Lock ignores the target: on the glide path at x 419.4", 8, 4000, 0, false, 6150, 6150},
+      {"Down, losing altitude", 9, 5000, 1, true, 5000, 5000},
+  };
+  for (const ClimbCase& c : cases) {
+    SCOPED_TRACE(c.what);
+    flight::Put(g, {1, c.state, 420, 276.5f, 5000, 120, 270, 0});
+    flight::Put(g, {2, 5, 100, 400, 8000, 120, 90, 0});
+    g.TargetAlt[1] = static_cast<std::int16_t>(c.targetAlt);
+    g.EmergencyKind = static_cast<std::int16_t>(c.emergencyKind);
+    g.EmergencyAc = static_cast<std::int16_t>(c.emergencyOnThisAircraft ? 1 : 2);
+    ASSERT_TRUE(g.ArrivalPass());
+    EXPECT_EQ(g.AcAlt[1], c.alt);
+    EXPECT_EQ(g.TargetAlt[1], c.target);
+    EXPECT_EQ(g.List1[3].List(0), rt::Dec(c.alt));
+  }
+}
+
+namespace {
+struct TurnCase {
+  const char* what;
+  int state;
+  int heading;
+  int targetHeading;
+  bool wideTurns;
+  int ticks;
+  int after;
+};
+}  // namespace
+
+/** The heading turns 5 degrees a tick (1 with wide turns only) the way the target's sign says,
+ *  stops on the heading it names, and wraps within 0..359. A holding circle never stops. */
+TEST_F(ArrivalMotion, TurnsTowardsItsTargetHeadingAndStopsOnIt) {
+  const TurnCase cases[] = {
+      {"right to 90, reached in two ticks", 5, 80, 91, false, 3, 90},
+      {"left from 0 wraps to 355", 5, 0, -301, false, 1, 355},
+      {"right from 355 wraps to 0", 5, 355, 11, false, 1, 0},
+      {"right the long way round", 5, 90, 81, false, 2, 100},
+      {"left to 270", 5, 300, -271, false, 8, 270},
+      {"target equal to the heading: no turn", 5, 90, 91, false, 3, 90},
+      {"target 0: no turn", 5, 90, 0, false, 3, 90},
+      {"wide turns only", 5, 90, 181, true, 3, 93},
+      {"left to 1 under control stops at 1", 5, 10, -2, true, 20, 1},
+      {"a holding circle with wide turns goes on through 1", 1, 10, -2, true, 20, 350},
+      {"a holding circle", 1, 10, -2, false, 4, 350},
+  };
+  for (const TurnCase& c : cases) {
+    SCOPED_TRACE(c.what);
+    flight::Put(g, {1, c.state, 276, 200, 7000, 0, c.heading, c.targetHeading});
+    g.EmergencyAc = 1;
+    g.EmergencyKind = static_cast<std::int16_t>(c.wideTurns ? 2 : 0);
+    for (int tick = 0; tick < c.ticks; ++tick) ASSERT_TRUE(g.ArrivalPass());
+    EXPECT_EQ(g.AcHeading[1], c.after);
+    EXPECT_EQ(g.List1[1].List(0), rt::Dec(c.after));
+  }
+}
+
+/** Each tick the trail column of the cursor, rounded with halves to even, gets the position
+ *  the aircraft had at the start of the tick; the other trail dots stay. */
+TEST_F(ArrivalMotion, LaysItsTrailDotInTheCursorsColumnRoundedHalfToEven) {
+  const struct {
+    float cursor;
+    int column;
+  } cases[] = {{0.8f, 1}, {1.4f, 1}, {1.5f, 2}, {2.5f, 2}, {3.5f, 4}, {8.6f, 9}, {9.4f, 9}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.cursor);
+    flight::Put(g, {1, 5, 200, 300, 5000, 200, 90, 91});
+    flight::PutDeparture(g, 21, 1);
+    for (const int slot : {1, 21})
+      for (int k = 1; k <= 9; ++k) g.PosX[slot][k] = g.PosY[slot][k] = -1;
+    g.TrailSlot = c.cursor;
+    ASSERT_TRUE(flight::FlyTick(g));
+    for (const int slot : {1, 21}) {
+      const float startX = slot == 1 ? 200 : 296;
+      const float startY = slot == 1 ? 300 : 256;
+      for (int k = 1; k <= 9; ++k) {
+        EXPECT_EQ(g.PosX[slot][k], k == c.column ? startX : -1) << "slot " << slot << " dot " << k;
+        EXPECT_EQ(g.PosY[slot][k], k == c.column ? startY : -1) << "slot " << slot << " dot " << k;
+      }
+    }
+  }
+}
+
+/** Arrivals in Lock and Down are not checked against the radar edge and the ground; every other
+ *  live arrival is, with the position it has after this tick's move. */
+TEST_F(ArrivalMotion, IsCheckedAgainstTheAirspaceOnlyBeforeLock) {
+  for (const int state : {1, 5, 6, 7, 8, 9}) {
+    SCOPED_TRACE(state);
+    flight::FillGameTables(g);
+    g.Text2.SetText("");
+    flight::Put(g, {1, state, 20, 40, 3000, 120, 90, 0});  // outside the radar circle
+    ASSERT_TRUE(g.ArrivalPass());
+    const bool checked = state < 8;
+    EXPECT_EQ(g.Text2.Text(), QString(checked ? "A Outside Radar Area\r\n" : ""));
+    EXPECT_EQ(g.Safety, checked ? 99 : 100);
+  }
+}
+
+/** A crash into the ground ends the tick at once: no later aircraft is moved or checked. */
+TEST_F(ArrivalMotion, ACrashEndsThePassBeforeTheLaterAircraft) {
+  flight::Put(g, {1, 5, 200, 300, 4000, 0, 90, 0});
+  flight::Put(g, {2, 5, 206, 300, 4000, 200, 90, 0});  // would be a collision alert for A
+  g.GroundBand[200][300] = 5;
+  EXPECT_FALSE(g.ArrivalPass());
+  EXPECT_EQ(g.GameOver, 3);
+  EXPECT_EQ(g.Text2.Text(), QString("A CRASHED"));
+  EXPECT_FLOAT_EQ(g.PosX[2][0], 206);
+}
