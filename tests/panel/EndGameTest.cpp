@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "support/TestWorld.h"
+#include "PanelFixture.h"  // texts printed readably
 
 namespace {
 

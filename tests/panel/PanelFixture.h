@@ -7,7 +7,8 @@
 
 #include "support/TestWorld.h"
 
-// Texts in failure messages as text, not as bytes.
+// Texts in failure messages as text, not as bytes. Every test file of this folder includes this
+// header, so that they all print texts alike.
 inline void PrintTo(const QString& text, std::ostream* os) {
   *os << '"' << text.toStdString() << '"';
 }
