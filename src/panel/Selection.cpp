@@ -1,8 +1,6 @@
 // Choosing an aircraft, a command and a value on the panel. The choices live only in the
 // controls that show them: the selected row of the Type column, the selected command and the
 // readout's text, which SEND reads anew at every press.
-#include <QListWidget>
-#include <QTimer>
 #include <cmath>
 
 #include "platform/Numbers.h"
@@ -28,21 +26,6 @@ constexpr float kTwipsPerPixel = 15;
 int ChosenSlot(Vantix& game) {
   const int slot = game.List1[0].ListIndex() + 1;
   return slot >= 1 && slot <= 20 ? slot : 0;
-}
-
-// A list's click runs as soon as the pointer makes a row the current one, a moment before
-// the list marks that row selected; until then the list would report no choice. The clicked
-// row is made the list's choice at once, so that the handler and everything after it see it.
-void TakeClickedRow(rt::ListBox& list) {
-  const auto* widget = qobject_cast<const QListWidget*>(list.Widget());
-  if (widget && widget->currentRow() >= 0 && list.ListIndex() != widget->currentRow())
-    list.SetListIndex(widget->currentRow());
-}
-
-// The same early click would leave the clicked row of a read-only column marked once the
-// pointer's press is done; it is unmarked again after that.
-void UnmarkAfterTheClick(rt::ListBox& list) {
-  QTimer::singleShot(0, list.Widget(), [&list] { list.SetListIndex(-1); });
 }
 
 // The command choice: LEFT and RIGHT show the dial, ALTITUDE and SPEED the scales, each loaded
@@ -78,18 +61,13 @@ void Vantix::List1_Click(std::int16_t Index) {
   if (Index != 0) {
     // Heading, Knts, Alt and Status are for reading only: only the Type column keeps a choice.
     List1[Index].SetListIndex(-1);
-    UnmarkAfterTheClick(List1[Index]);
     return;
   }
   // A new aircraft: the selector shows its present value for the command already chosen.
-  TakeClickedRow(List1[0]);
   CommandChoice(*this);
 }
 
-void Vantix::List2_Click() {
-  TakeClickedRow(List2);
-  CommandChoice(*this);
-}
+void Vantix::List2_Click() { CommandChoice(*this); }
 
 void Vantix::Image1_MouseDown(std::int16_t /*Button*/, std::int16_t /*Shift*/, float X, float Y) {
   // The clicked pixel, counted from the dial's middle pixel (48, 48).

@@ -156,7 +156,40 @@ void TextBox::Refresh() {
 
 // ---- ListBox
 
-ListBox::ListBox(QWidget* parent) : Control(new QListWidget(parent)), list_(static_cast<QListWidget*>(widget_)) {
+// The list's click runs once the player's press or key has finished choosing a row, so the
+// handler sees the new choice and may undo it; rows chosen by code run nothing.
+class ListWidget : public QListWidget {
+ public:
+  explicit ListWidget(QWidget* parent) : QListWidget(parent) {}
+  std::function<void()> onPlayerChoice;
+
+  int Chosen() const {
+    const QListWidgetItem* item = currentItem();
+    return item && item->isSelected() ? currentRow() : -1;
+  }
+
+ protected:
+  // The mouse reaches the list through its viewport, the keys through the list itself.
+  bool viewportEvent(QEvent* e) override {
+    const bool mouse = e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseMove ||
+                       e->type() == QEvent::MouseButtonRelease;
+    return Watch(mouse, [&] { return QListWidget::viewportEvent(e); });
+  }
+  bool event(QEvent* e) override {
+    return Watch(e->type() == QEvent::KeyPress, [&] { return QListWidget::event(e); });
+  }
+
+ private:
+  template <typename Handle>
+  bool Watch(bool player, Handle handle) {
+    const int before = player ? Chosen() : -1;
+    const bool handled = handle();
+    if (player && Chosen() != before && Chosen() >= 0 && onPlayerChoice) onPlayerChoice();
+    return handled;
+  }
+};
+
+ListBox::ListBox(QWidget* parent) : Control(new ListWidget(parent)), list_(static_cast<QListWidget*>(widget_)) {
   list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   list_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   list_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -164,31 +197,25 @@ ListBox::ListBox(QWidget* parent) : Control(new QListWidget(parent)), list_(stat
   list_->setSpacing(0);
   list_->setFrameStyle(QFrame::NoFrame);
   list_->setTextElideMode(Qt::ElideNone);
-  QObject::connect(list_, &QListWidget::currentRowChanged, list_, [this](int) {
-    if (!fromCode_ && onClick_) onClick_();
-  });
+  static_cast<ListWidget*>(list_)->onPlayerChoice = [this] {
+    if (onClick_) onClick_();
+  };
   Refresh();
 }
 void ListBox::AddItem(const QString& text, int index) {
   auto* item = new QListWidgetItem(text);
   if (rowHeight_ > 0) item->setSizeHint(QSize(0, rowHeight_));
-  fromCode_ = true;
   if (index < 0 || index >= list_->count())
     list_->addItem(item);
   else
     list_->insertItem(index, item);
-  fromCode_ = false;
 }
 void ListBox::RemoveItem(int index) {
   if (index < 0 || index >= list_->count()) return;
-  fromCode_ = true;
   delete list_->takeItem(index);
-  fromCode_ = false;
 }
 void ListBox::Clear() {
-  fromCode_ = true;
   list_->clear();
-  fromCode_ = false;
 }
 int ListBox::ListCount() const { return list_->count(); }
 QString ListBox::List(int index) const {
@@ -198,19 +225,14 @@ QString ListBox::List(int index) const {
 void ListBox::SetList(int index, const QString& text) {
   if (QListWidgetItem* item = list_->item(index)) item->setText(text);
 }
-int ListBox::ListIndex() const {
-  const QListWidgetItem* item = list_->currentItem();
-  return item && item->isSelected() ? list_->currentRow() : -1;
-}
+int ListBox::ListIndex() const { return static_cast<const ListWidget*>(list_)->Chosen(); }
 void ListBox::SetListIndex(int index) {
-  fromCode_ = true;
   if (index < 0 || index >= list_->count()) {
     list_->clearSelection();
     list_->setCurrentRow(-1);
   } else {
     list_->setCurrentRow(index);
   }
-  fromCode_ = false;
 }
 void ListBox::SetForeColour(Colour c) {
   fore_ = c;
@@ -228,8 +250,9 @@ void ListBox::SetRowHeight(int pixels) {
   for (int i = 0; i < list_->count(); ++i) list_->item(i)->setSizeHint(QSize(0, pixels));
 }
 void ListBox::PlayerSelect(int index) {
-  if (index < 0 || index >= list_->count()) return;
+  if (index < 0 || index >= list_->count() || !list_->isEnabled() || index == ListIndex()) return;
   list_->setCurrentRow(index);
+  if (onClick_) onClick_();
 }
 void ListBox::Refresh() {
   QPalette p = list_->palette();

@@ -121,7 +121,7 @@ class ListBox : public Control {
   void SetBorder(bool threeD);
   // Every row this many pixels high; no scroll bars.
   void SetRowHeight(int pixels);
-  // Runs when the player selects a row.
+  // Runs when the player chooses a row (a press or a key), after the choice is made.
   void OnClick(std::function<void()> handler) { onClick_ = std::move(handler); }
   // What the player does (tests drive the game through these as a player would).
   void PlayerSelect(int index);
@@ -132,7 +132,6 @@ class ListBox : public Control {
   Colour fore_ = 0;
   Colour back_ = Rgb(255, 255, 255);
   int rowHeight_ = 0;
-  bool fromCode_ = false;
   std::function<void()> onClick_;
 };
 

@@ -219,9 +219,9 @@ void MouseClickRow(rt::ListBox& list, int row) {
 }
 }  // namespace
 
-/** With the real mouse, the list reports the clicked row only after its click has run; the
- *  panel's handlers still see the player's choice: the command and the aircraft just clicked
- *  load the selector, and a read-only column shows no marked row once the click is over. */
+/** With the real mouse the panel's handlers see the player's choice: the command and the
+ *  aircraft just clicked load the selector, and a read-only column shows no marked row once the
+ *  click is over. */
 TEST(Selection, RealMouseClicksOnTheListsChooseWhatWasClicked) {
   PanelFixture f;
   f.Add(3, {1, 1, 185, 130, 6500});
