@@ -3,16 +3,13 @@
 // readout's text, which SEND reads anew at every press.
 #include <cmath>
 
+#include "panel/Commands.h"
 #include "platform/Numbers.h"
 #include "simulation/Vantix.h"
 
-namespace {
+using namespace panel;
 
-// The commands of the command list, by their place in it.
-constexpr int kLeft = 0;
-constexpr int kRight = 1;
-constexpr int kAltitude = 4;
-constexpr int kSpeed = 5;
+namespace {
 
 // The selector's modes: the heading dial, the altitude scale, the speed scale.
 constexpr std::int16_t kDial = 0;

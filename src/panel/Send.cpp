@@ -5,20 +5,14 @@
 #include <QString>
 
 #include "externals/Externals.h"
+#include "panel/Commands.h"
 #include "platform/Numbers.h"
 #include "platform/Services.h"
 #include "simulation/Vantix.h"
 
-namespace {
+using namespace panel;
 
-// The commands of the command list, by their place in it.
-constexpr int kLeft = 0;
-constexpr int kRight = 1;
-constexpr int kCircleLeft = 2;
-constexpr int kCircleRight = 3;
-constexpr int kAltitude = 4;
-constexpr int kSpeed = 5;
-constexpr int kMaintain = 6;
+namespace {
 
 // Arrival states that matter here.
 constexpr std::int16_t kFree = 0;

@@ -2,38 +2,10 @@
 // given in the wait between ticks.
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "PanelFixture.h"
+#include "support/Player.h"
 
 namespace {
-
-// Runs the player's moves once in the wait after every tick (and once at the set-up).
-class Player {
- public:
-  explicit Player(TestWorld& world) : world_(world) {
-    world.events.onYield = [this] { Yield(); };
-  }
-  std::function<void(Vantix&)> atSetUp;
-  std::function<void(Vantix&, int tick)> afterTick;
-
- private:
-  void Yield() {
-    Vantix& g = world_.game();
-    if (!setUp_) {
-      setUp_ = true;
-      if (atSetUp) atSetUp(g);
-      return;
-    }
-    const int tick = 3600 - (g.ClockMin * 60 + g.ClockSec);  // the ticks played so far
-    if (tick == lastTick_) return;
-    lastTick_ = tick;
-    if (afterTick) afterTick(g, tick);
-  }
-  TestWorld& world_;
-  bool setUp_ = false;
-  int lastTick_ = 0;
-};
 
 // The player's order to an arrival: its row, the command, a click on the dial or the scales
 // where the command takes a value, Establish, SEND.
