@@ -20,61 +20,48 @@ double CpuSeconds() {
   return u.ru_utime.tv_sec + u.ru_utime.tv_usec / 1e6 + u.ru_stime.tv_sec + u.ru_stime.tv_usec / 1e6;
 }
 
-// The real clock, noting the moment each tick starts: the game reads the time of day and then
-// the monotonic clock when it sets a tick's end.
-class WatchedClock final : public rt::Clock {
- public:
-  float Timer() override {
-    timeOfDayRead = true;
-    return inner.Timer();
-  }
-  double Monotonic() override {
-    const double now = inner.Monotonic();
-    // A Fast tick reads both clocks twice at its start: the later reading sets its end.
-    if (timeOfDayRead && !starts.empty() && now - starts.back() < 0.05) {
-      starts.back() = now;
-    } else if (timeOfDayRead) {
-      starts.push_back(now);
-      cpuAtStart.push_back(CpuSeconds());
-    }
-    timeOfDayRead = false;
-    return now;
-  }
-  rt::SystemClock inner;
-  bool timeOfDayRead = false;
-  std::vector<double> starts;
-  std::vector<double> cpuAtStart;  // the process's CPU seconds at each tick's start
-};
-
-// The real event queue, ending the game after n ticks.
+// The real event queue, noting the moment each tick starts and ending the game after n ticks.
+// The first sleep of a tick's wait lasts until the end the game set at the tick's start, one
+// period after it: so the start is read back exactly, whatever else read the clocks meanwhile.
 class WatchedEvents final : public rt::EventLoop {
  public:
   void DoEvents() override {
     inner.DoEvents();
-    if (game && static_cast<int>(clock->starts.size()) > ticks) game->GameOver = 1;
+    if (game && static_cast<int>(starts.size()) > ticks) game->GameOver = 1;
   }
-  void Sleep(double s) override { inner.Sleep(s); }
+  void Sleep(double s) override {
+    const double start = clock.Monotonic() + s - period;
+    if (starts.empty() || start - starts.back() > period / 2) {
+      starts.push_back(start);
+      cpuAtStart.push_back(CpuSeconds());
+    }
+    inner.Sleep(s);
+  }
   bool Quitting() const override { return inner.Quitting(); }
   void EndProgram() override { inner.EndProgram(); }
 
   rt::QtEventLoop inner;
-  WatchedClock* clock = nullptr;
+  rt::SystemClock clock;
   Vantix* game = nullptr;
   int ticks = 0;
+  double period = 1.0;
+  std::vector<double> starts;
+  std::vector<double> cpuAtStart;  // the process's CPU seconds at each tick's start
 };
 
 void Run(Windows& windows, WatchedEvents& events, bool fast, int ticks) {
-  std::vector<double>& starts = events.clock->starts;
-  std::vector<double>& cpuAtStart = events.clock->cpuAtStart;
+  const double period = fast ? 0.2 : 1.0;
+  std::vector<double>& starts = events.starts;
+  std::vector<double>& cpuAtStart = events.cpuAtStart;
   starts.clear();
   cpuAtStart.clear();
   events.ticks = ticks;
+  events.period = period;
   windows.vantix().Check3.SetValue(fast ? 1 : 0);
   windows.levelform().Command3.PlayerClick();  // a whole game, ended after the ticks
   // The ticks only: from the second tick's start to the last one's, without set-up and end.
   const double cpu = cpuAtStart.back() - cpuAtStart[1];
 
-  const double period = fast ? 0.2 : 1.0;
   std::vector<double> errors;
   double shortest = 1e9;
   for (size_t i = 1; i + 1 < starts.size(); ++i) {
@@ -96,10 +83,9 @@ void Run(Windows& windows, WatchedEvents& events, bool fast, int ticks) {
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
-  WatchedClock clock;
+  rt::SystemClock clock;
   rt::SeededRandom random;
   WatchedEvents events;
-  events.clock = &clock;
   ScriptedDialogs dialogs;
   RecordingSound sound;
   RecordingBrowser browser;
