@@ -18,13 +18,6 @@ constexpr std::int16_t kSpeedScale = 2;
 
 constexpr float kTwipsPerPixel = 15;
 
-// The slot of the aircraft chosen in the Type column; slot 0 (whose heading, altitude and
-// speed are always 0) when no row is chosen.
-int ChosenSlot(Vantix& game) {
-  const int slot = game.List1[0].ListIndex() + 1;
-  return slot >= 1 && slot <= 20 ? slot : 0;
-}
-
 // The command choice: LEFT and RIGHT show the dial, ALTITUDE and SPEED the scales, each loaded
 // with the chosen aircraft's present value, so that SEND without a further click keeps it.
 void CommandChoice(Vantix& game) {
@@ -77,7 +70,7 @@ void Vantix::Image1_MouseDown(std::int16_t /*Button*/, std::int16_t /*Shift*/, f
   // the multiple of 10 below its bearing.
   std::int16_t h = 0;
   if (x == 0) {
-    h = static_cast<std::int16_t>(90 * ((y > 0) - (y < 0)) + 90);
+    h = static_cast<std::int16_t>(90 * rt::Sgn(y) + 90);
   } else {
     const float slope = static_cast<float>(y) / static_cast<float>(x);
     h = static_cast<std::int16_t>(rt::Int(std::atan(static_cast<double>(slope)) * 180 / 3.14) + 90);

@@ -1,7 +1,6 @@
 // SEND: the order chosen on the panel goes to the selected aircraft. SEND moves nothing itself:
 // it writes the aircraft's targets (and, for the turns and MAINTAIN, its state), and the game
 // loop flies them from the next tick on.
-#include <QChar>
 #include <QString>
 
 #include "externals/Externals.h"
@@ -10,22 +9,12 @@
 #include "platform/Services.h"
 #include "simulation/Vantix.h"
 
+using namespace acstate;
 using namespace panel;
 
 namespace {
 
-// Arrival states that matter here.
-constexpr std::int16_t kFree = 0;
-constexpr std::int16_t kControlled = 5;
-constexpr std::int16_t kSeek = 6;
-constexpr std::int16_t kDown = 9;
-
 constexpr std::int16_t kAcknowledgeSound = 2;
-
-// The arrival's call sign: A for slot 1, B for slot 2, ...
-QString CallSign(int slot) {
-  return QString(QChar(64 + slot));
-}
 
 // What the radio line carries: the call sign, the command and the readout as the player set
 // them, then how the aircraft answered.
@@ -37,8 +26,8 @@ QString RadioLine(Vantix& game, int slot, const QString& answer) {
 }  // namespace
 
 void Vantix::Command2_Click() {
-  const int n = List1[0].ListIndex() + 1;
-  if (n < 1 || n > 20) return;
+  const int n = ChosenSlot(*this);
+  if (n == 0) return;
 
   // Only an aircraft in the air or still coming in (holding 1..4 up to Lock 8) takes orders:
   // not a free slot, not one rolling out on the runway, and not one that has cleared it. A

@@ -189,7 +189,7 @@ class ListWidget : public QListWidget {
   }
 };
 
-ListBox::ListBox(QWidget* parent) : Control(new ListWidget(parent)), list_(static_cast<QListWidget*>(widget_)) {
+ListBox::ListBox(QWidget* parent) : Control(new ListWidget(parent)), list_(static_cast<ListWidget*>(widget_)) {
   list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   list_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   list_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -197,7 +197,7 @@ ListBox::ListBox(QWidget* parent) : Control(new ListWidget(parent)), list_(stati
   list_->setSpacing(0);
   list_->setFrameStyle(QFrame::NoFrame);
   list_->setTextElideMode(Qt::ElideNone);
-  static_cast<ListWidget*>(list_)->onPlayerChoice = [this] {
+  list_->onPlayerChoice = [this] {
     if (onClick_) onClick_();
   };
   Refresh();
@@ -225,7 +225,7 @@ QString ListBox::List(int index) const {
 void ListBox::SetList(int index, const QString& text) {
   if (QListWidgetItem* item = list_->item(index)) item->setText(text);
 }
-int ListBox::ListIndex() const { return static_cast<const ListWidget*>(list_)->Chosen(); }
+int ListBox::ListIndex() const { return list_->Chosen(); }
 void ListBox::SetListIndex(int index) {
   if (index < 0 || index >= list_->count()) {
     list_->clearSelection();

@@ -14,13 +14,14 @@
 class QWidget;
 class QLabel;
 class QPlainTextEdit;
-class QListWidget;
 class QCheckBox;
 class QRadioButton;
 class QPushButton;
 class QTimer;
 
 namespace rt {
+
+class ListWidget;  // a list that tells the player's choices from the code's
 
 // A font asked for by family and point size at 96 dots an inch (8.25 pt is 11 pixels).
 QFont MakeFont(const QString& family, double points, bool bold = false, bool italic = false,
@@ -128,7 +129,7 @@ class ListBox : public Control {
 
  private:
   void Refresh();
-  QListWidget* list_;
+  ListWidget* list_;
   Colour fore_ = 0;
   Colour back_ = Rgb(255, 255, 255);
   int rowHeight_ = 0;

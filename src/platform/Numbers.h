@@ -24,6 +24,9 @@ double Val(const QString& text);
 // The whole part: the largest whole number not above the value.
 double Int(double v);
 
+// The sign: -1, 0 or 1.
+constexpr int Sgn(double v) { return (v > 0) - (v < 0); }
+
 // Rounded to the nearest whole number, halves to the even neighbour, then stored in 16 or 32
 // bits. Values beyond the type's range are held at its bounds.
 std::int16_t CInt(double v);

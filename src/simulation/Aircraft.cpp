@@ -83,7 +83,7 @@ void Vantix::NewAircraft(std::int16_t Kind) {
     AcSpeed[n] = TargetSpeed[n] = kTypeSpeed[type];
 
     // The arrival's row of the table: the k-th arrival of a game is always row k - 1.
-    List1[0].AddItem(QString(QChar(64 + n)) + " " + TypeName[type]);
+    List1[0].AddItem(CallSign(n) + " " + TypeName[type]);
     List1[1].AddItem(rt::Dec(AcHeading[n]));
     List1[2].AddItem(rt::Dec(AcSpeed[n]));
     List1[3].AddItem(rt::Dec(AcAlt[n]));

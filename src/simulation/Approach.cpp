@@ -7,11 +7,9 @@
 #include "platform/Numbers.h"
 #include "simulation/Vantix.h"
 
-namespace {
+using namespace acstate;
 
-int Sign(int v) {
-  return (v > 0) - (v < 0);
-}
+namespace {
 
 bool LandingWestwards(const Vantix& g) {
   return g.RunwayOffset > 0;
@@ -69,11 +67,11 @@ void Vantix::FlySeek(std::int16_t Slot) {
   if (rt::Int(PosY[Slot][0]) != 276) return;
 
   // Captured on the centre line: turn onto the runway heading, the short way.
-  AcState[Slot] = 7;
-  ShowStatus(*this, Slot, StateName[7]);
+  AcState[Slot] = kEstablished;
+  ShowStatus(*this, Slot, StateName[kEstablished]);
   const int runwayHeading = LandingWestwards(*this) ? 270 : 90;
   TargetHeading[Slot] =
-      static_cast<std::int16_t>((runwayHeading + 1) * Sign(runwayHeading - AcHeading[Slot]));
+      static_cast<std::int16_t>((runwayHeading + 1) * rt::Sgn(runwayHeading - AcHeading[Slot]));
 }
 
 void Vantix::FlyEstablished(std::int16_t Slot) {
@@ -82,8 +80,8 @@ void Vantix::FlyEstablished(std::int16_t Slot) {
   const float distanceBand = std::floor(std::fabs(PosX[Slot][0] - Touchdown(*this)) / 2.0f);
   const float altitudeBand = std::floor(AcAlt[Slot] / 100.0f);
   if (distanceBand != altitudeBand) return;
-  AcState[Slot] = 8;
-  ShowStatus(*this, Slot, StateName[8]);
+  AcState[Slot] = kLocked;
+  ShowStatus(*this, Slot, StateName[kLocked]);
 }
 
 void Vantix::FlyLocked(std::int16_t Slot) {
@@ -97,8 +95,8 @@ void Vantix::FlyLocked(std::int16_t Slot) {
   AcAlt[Slot] = 0;
   TargetAlt[Slot] = 0;
   List1[3].SetList(Slot - 1, "0");
-  AcState[Slot] = 9;
-  ShowStatus(*this, Slot, StateName[9]);
+  AcState[Slot] = kDown;
+  ShowStatus(*this, Slot, StateName[kDown]);
 }
 
 void Vantix::FlyRollout(std::int16_t Slot, std::int16_t& Cleared) {
@@ -120,7 +118,7 @@ void Vantix::FlyRollout(std::int16_t Slot, std::int16_t& Cleared) {
   }
 
   ShowStatus(*this, Slot, "Clear");
-  AcState[Slot] = -1;
+  AcState[Slot] = kCleared;
   // Clearing the runway ends the aircraft's emergency, whatever it was.
   if (EmergencyAc == Slot) {
     EmergencyAc = 0;

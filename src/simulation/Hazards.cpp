@@ -1,6 +1,4 @@
 // The radar edge, the terrain, mid-air collisions and the safety level with its gauge.
-#include <QChar>
-
 #include "externals/Externals.h"
 #include "platform/Numbers.h"
 #include "simulation/Vantix.h"
@@ -9,10 +7,6 @@ namespace {
 
 constexpr double kRadarRadiusSquared = 76176;  // 276 squared
 constexpr std::int16_t kExplosionSound = 3;
-
-QString CallSign(int slot) {
-  return QString(QChar(64 + slot));
-}
 
 // A yellow disc with a red heart, drawn over the radar picture.
 void DrawExplosion(rt::Surface& radar, double x, double y) {

@@ -19,12 +19,8 @@ double Radians(std::int16_t heading) {
   return heading * 3.14 / 180;
 }
 
-int Sign(int v) {
-  return (v > 0) - (v < 0);
-}
-
 std::int16_t StepTowards(std::int16_t value, std::int16_t target, int rate) {
-  return static_cast<std::int16_t>(value + rate * Sign(target - value));
+  return static_cast<std::int16_t>(value + rate * rt::Sgn(target - value));
 }
 
 // The trail dot of this run of ticks gets the position the aircraft has at the tick's start.
@@ -46,7 +42,7 @@ QChar OtherCallSign(int slot) {
 // differences. False after a collision, which ends the game at once.
 bool KeepsItsDistance(Vantix& g, int i) {
   const auto slot = static_cast<std::int16_t>(i);
-  const QChar callSign(64 + i);
+  const QString callSign = CallSign(i);
   for (int j = i + 1; j <= kLastSlot; ++j) {
     if (g.AcState[j] <= 0 || std::abs(g.AcAlt[i] - g.AcAlt[j]) >= 1000) continue;
     const float d =
@@ -58,10 +54,10 @@ bool KeepsItsDistance(Vantix& g, int i) {
         return false;
       }
     } else if (d < 4) {
-      g.AddSafety(-2, slot, callSign + QString(" Collision alert with ") + OtherCallSign(j));
+      g.AddSafety(-2, slot, callSign + " Collision alert with " + OtherCallSign(j));
     } else if (d >= 5 && d <= 10) {
       // The proximity band starts at 5: 4 up to 5 costs nothing.
-      g.AddSafety(-1, slot, callSign + QString(" Proximity to ") + OtherCallSign(j));
+      g.AddSafety(-1, slot, callSign + " Proximity to " + OtherCallSign(j));
     }
   }
   return true;
@@ -82,7 +78,7 @@ bool Vantix::ArrivalPass() {
     // the centre line and keeps its y: only the wind along the runway still acts on it.
     const double a = Radians(AcHeading[i]);
     PosX[i][0] = static_cast<float>(PosX[i][0] + std::sin(a) * AcSpeed[i] / 200 + WindX);
-    if (AcState[i] < 7)
+    if (AcState[i] < acstate::kEstablished)
       PosY[i][0] = static_cast<float>(PosY[i][0] + -std::cos(a) * AcSpeed[i] / 200 + WindY);
 
     if (TargetSpeed[i] != AcSpeed[i]) {
@@ -92,11 +88,11 @@ bool Vantix::ArrivalPass() {
 
     // Lock and Down fly the glide path and the runway: their altitude is the approach's alone.
     const bool sinking = hasEmergency && (EmergencyKind == 1 || EmergencyKind == 8);
-    if (AcState[i] < 8 && hasEmergency) {
+    if (AcState[i] < acstate::kLocked && hasEmergency) {
       if (EmergencyKind == 1) AcAlt[i] = static_cast<std::int16_t>(AcAlt[i] - 5);
       if (EmergencyKind == 8) AcAlt[i] = static_cast<std::int16_t>(AcAlt[i] - 25);
     }
-    if (TargetAlt[i] != AcAlt[i] && AcState[i] < 8) {
+    if (TargetAlt[i] != AcAlt[i] && AcState[i] < acstate::kLocked) {
       // A sinking aircraft cannot climb: its target follows it down.
       if (sinking && TargetAlt[i] > AcAlt[i]) TargetAlt[i] = AcAlt[i];
       AcAlt[i] = StepTowards(AcAlt[i], TargetAlt[i], 50);
@@ -109,14 +105,14 @@ bool Vantix::ArrivalPass() {
     const bool holdingCircle = AcState[i] >= 1 && AcState[i] <= 4 && TargetHeading[i] == -2;
     if (std::abs(TargetHeading[i]) - 1 != AcHeading[i] || holdingCircle) {
       const int rate = hasEmergency && EmergencyKind == 2 ? 1 : 5;
-      int heading = AcHeading[i] + rate * Sign(TargetHeading[i]);
+      int heading = AcHeading[i] + rate * rt::Sgn(TargetHeading[i]);
       if (heading < 0) heading += 360;
       if (heading >= 360) heading -= 360;
       AcHeading[i] = static_cast<std::int16_t>(heading);
       List1[1].SetList(row, rt::Dec(AcHeading[i]));
     }
 
-    if (AcState[i] != 8 && AcState[i] != 9) {
+    if (AcState[i] != acstate::kLocked && AcState[i] != acstate::kDown) {
       std::int16_t crashed = 0;
       CheckAirspace(slot, crashed);
       if (crashed) return false;
@@ -129,16 +125,16 @@ bool Vantix::ArrivalPass() {
       case 4:
         FlyHolding(slot);
         break;
-      case 6:
+      case acstate::kSeek:
         FlySeek(slot);
         break;
-      case 7:
+      case acstate::kEstablished:
         FlyEstablished(slot);
         break;
-      case 8:
+      case acstate::kLocked:
         FlyLocked(slot);
         break;
-      case 9: {
+      case acstate::kDown: {
         std::int16_t cleared = 0;
         FlyRollout(slot, cleared);
         // The game seconds before this tick: the tick's own clock step comes later.
@@ -205,7 +201,7 @@ void Vantix::DeparturePass() {
 
     // A departure's target is the heading itself, signed by the turn; north is 360.
     if (std::abs(TargetHeading[i]) != AcHeading[i]) {
-      int heading = AcHeading[i] + 5 * Sign(TargetHeading[i]);
+      int heading = AcHeading[i] + 5 * rt::Sgn(TargetHeading[i]);
       if (heading < 5) heading = 360;
       if (heading > 360) heading = 5;
       AcHeading[i] = static_cast<std::int16_t>(heading);

@@ -1,7 +1,5 @@
 // The radar picture, drawn afresh every tick over the terrain, the trail cursor, and the
 // emergency line.
-#include <QChar>
-
 #include "platform/Numbers.h"
 #include "platform/Services.h"
 #include "simulation/Vantix.h"
@@ -17,10 +15,6 @@ bool OnRadar(float x, float y) {
   const double dx = 276.0f - x;
   const double dy = 276.0f - y;
   return dx * dx + dy * dy < 76176;
-}
-
-QString CallSign(int slot) {
-  return QString(QChar(64 + slot));
 }
 
 }  // namespace

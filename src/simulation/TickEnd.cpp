@@ -10,7 +10,6 @@ namespace {
 constexpr rt::Colour kAlertRed = 0x0000FF;
 constexpr rt::Colour kBlack = 0;
 constexpr std::int16_t kWarningBeep = 1;
-constexpr std::int16_t kDown = 9;
 constexpr std::int16_t kScreenFaultTicks = 120;
 
 // A box that holds text flashes: red and black in turn over consecutive ticks; an empty one
@@ -31,7 +30,7 @@ std::int16_t StruckAircraft(const Vantix& game, std::int16_t kind, rt::Random& r
   std::int16_t struck = 0;
   if (kind == 5) {
     for (int i = 1; i <= 20; ++i)
-      if (game.AcState[i] == kDown) struck = static_cast<std::int16_t>(i);
+      if (game.AcState[i] == acstate::kDown) struck = static_cast<std::int16_t>(i);
     return struck;
   }
   const auto n = static_cast<int>(rt::Int(random.Rnd() * 30.0f) + 5);

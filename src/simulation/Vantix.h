@@ -12,6 +12,22 @@
 
 class Windows;
 
+// What an arrival's AcState holds: 1 to 4 while it holds in that stack, then these.
+namespace acstate {
+constexpr std::int16_t kCleared = -1;  // off the runway: landed and counted
+constexpr std::int16_t kFree = 0;      // the slot is unused
+constexpr std::int16_t kControlled = 5;
+constexpr std::int16_t kSeek = 6;      // looking for the centre line
+constexpr std::int16_t kEstablished = 7;
+constexpr std::int16_t kLocked = 8;    // on the glide path
+constexpr std::int16_t kDown = 9;      // rolling out on the runway
+}  // namespace acstate
+
+// An arrival's call sign: A for slot 1, B for slot 2, ...
+inline QString CallSign(int slot) {
+  return QString(QChar(64 + slot));
+}
+
 class Vantix : public rt::Form {
  public:
   explicit Vantix(Windows& windows);
