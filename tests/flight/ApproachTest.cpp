@@ -5,18 +5,8 @@
 #include <cmath>
 
 #include "flight/FlightFixture.h"
-#include "support/TestWorld.h"
 
-namespace {
-
-class Approach : public ::testing::Test {
- protected:
-  void SetUp() override { flight::FillGameTables(g); }
-  TestWorld world;
-  Vantix& g = world.game();
-};
-
-}  // namespace
+using Approach = flight::FlightTest;
 
 /** A holding aircraft flies straight in until it is past its stack's fix line (strictly),
  *  then circles left. */

@@ -4,18 +4,8 @@
 #include <map>
 
 #include "flight/FlightFixture.h"
-#include "support/TestWorld.h"
 
-namespace {
-
-class Departure : public ::testing::Test {
- protected:
-  void SetUp() override { flight::FillGameTables(g); }
-  TestWorld world;
-  Vantix& g = world.game();
-};
-
-}  // namespace
+using Departure = flight::FlightTest;
 
 /** Route 1 runs its steps in the ticks its counter gives them: the 150 kt target in its first
  *  tick, then every step after its tick count, and the leave step in its 375th tick, in

@@ -2,16 +2,13 @@
 // that a test can fly a few aircraft through the passes of a tick without a whole game.
 #pragma once
 
-#include <QString>
+#include <gtest/gtest.h>
+
 #include <cstdint>
-#include <ostream>
 
 #include "simulation/Vantix.h"
-
-// Texts shown readably when a comparison fails.
-inline void PrintTo(const QString& text, std::ostream* os) {
-  *os << '"' << text.toStdString() << '"';
-}
+#include "support/QStringPrinter.h"
+#include "support/TestWorld.h"
 
 namespace flight {
 
@@ -43,5 +40,13 @@ void PutDeparture(Vantix& g, int slot, int route);
 // One tick's flying: the arrival pass, then the departure pass. False when the game ended at
 // once in the arrival pass.
 bool FlyTick(Vantix& g);
+
+// A game window with the set-up's tables, for tests that fly aircraft through the passes.
+class FlightTest : public ::testing::Test {
+ protected:
+  void SetUp() override { FillGameTables(g); }
+  TestWorld world;
+  Vantix& g = world.game();
+};
 
 }  // namespace flight

@@ -4,20 +4,10 @@
 
 #include "flight/FlightFixture.h"
 #include "platform/Numbers.h"
-#include "support/TestWorld.h"
 
 using flight::Arrival;
 
-namespace {
-
-class ArrivalMotion : public ::testing::Test {
- protected:
-  void SetUp() override { flight::FillGameTables(g); }
-  TestWorld world;
-  Vantix& g = world.game();
-};
-
-}  // namespace
+using ArrivalMotion = flight::FlightTest;
 
 /** The move uses the heading and speed the aircraft had before the tick; the steps towards
  *  the targets come after it, and each shows its new value in the aircraft's table row. */

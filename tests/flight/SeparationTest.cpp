@@ -3,16 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "flight/FlightFixture.h"
-#include "support/TestWorld.h"
 
 namespace {
 
-class Separation : public ::testing::Test {
- protected:
-  void SetUp() override { flight::FillGameTables(g); }
-  TestWorld world;
-  Vantix& g = world.game();
-};
+using Separation = flight::FlightTest;
 
 struct PairCase {
   const char* what;

@@ -3,15 +3,9 @@
 
 #include <QString>
 #include <cstdint>
-#include <ostream>
 
+#include "support/QStringPrinter.h"
 #include "support/TestWorld.h"
-
-// Texts in failure messages as text, not as bytes. Every test file of this folder includes this
-// header, so that they all print texts alike.
-inline void PrintTo(const QString& text, std::ostream* os) {
-  *os << '"' << text.toStdString() << '"';
-}
 
 // The commands of the command list, by their place in it.
 enum Command : int { kNone = -1, kLeft, kRight, kCircleL, kCircleR, kAltitude, kSpeed, kMaintain };

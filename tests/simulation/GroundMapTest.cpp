@@ -4,7 +4,7 @@
 #include <cstring>
 #include <vector>
 
-#include "QStringPrinter.h"
+#include "support/QStringPrinter.h"
 #include "support/TestWorld.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "QStringPrinter.h"
+#include "support/QStringPrinter.h"
 #include "support/TestWorld.h"
 
 namespace {

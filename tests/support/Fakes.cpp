@@ -33,8 +33,9 @@ void ScriptedRandom::Randomize(double seed) {
   generator_.Randomize(seed);
 }
 
-bool ScriptedDialogs::MsgBox(const QString& prompt, bool /*withCancel*/) {
+bool ScriptedDialogs::MsgBox(const QString& prompt, bool withCancel) {
   msgBoxPrompts.append(prompt);
+  msgBoxOfferedCancel.append(withCancel);
   if (onMsgBox) onMsgBox(prompt);
   if (msgBoxAnswers.empty()) return true;
   const bool answer = msgBoxAnswers.front();

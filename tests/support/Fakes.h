@@ -67,6 +67,7 @@ class ScriptedDialogs final : public rt::Dialogs {
   std::deque<bool> msgBoxAnswers;
   std::deque<QString> inputAnswers;
   QStringList msgBoxPrompts;
+  QList<bool> msgBoxOfferedCancel;  // for each message box, whether it had a Cancel button
   QStringList inputPrompts;
   QStringList warnings;
   // Runs inside a message box, as the player's actions would while it is open.
