@@ -107,7 +107,7 @@ void Vantix::SetSelector(std::int16_t Mode, std::int16_t Setting) {
   switch (Mode) {
     case kDial: {
       // On a circle of radius 45 about the dial's middle.
-      const double a = Setting * 3.14 / 180;
+      const double a = Radians(Setting);
       Shape1.SetShapeLeft(left + 44 + 45 * std::sin(a));
       Shape1.SetShapeTop(top + 44 - 45 * std::cos(a));
       break;

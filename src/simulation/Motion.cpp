@@ -14,11 +14,6 @@ constexpr int kLastArrival = 20;
 constexpr int kFirstDeparture = 21;
 constexpr int kLastSlot = 30;
 
-// Degrees to radians with the game's own constant, not pi.
-double Radians(std::int16_t heading) {
-  return heading * 3.14 / 180;
-}
-
 std::int16_t StepTowards(std::int16_t value, std::int16_t target, int rate) {
   return static_cast<std::int16_t>(value + rate * rt::Sgn(target - value));
 }

@@ -133,8 +133,8 @@ void Vantix::InitGame() {
     RunwayOffset = -20;
     Label12.SetCaption("--- 09R -->");
   }
-  WindX = static_cast<float>(std::sin(d * 3.14 / 180));
-  WindY = static_cast<float>(-std::cos(d * 3.14 / 180));
+  WindX = static_cast<float>(std::sin(Radians(d)));
+  WindY = static_cast<float>(-std::cos(Radians(d)));
   // The marker 22 pixels from the wind dial's middle, at the dial's label for d.
   Shape2.SetShapeLeft(42.0f + WindX * 22.0f);
   Shape2.SetShapeTop(502.0f + WindY * 22.0f);

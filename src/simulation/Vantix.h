@@ -28,6 +28,11 @@ inline QString CallSign(int slot) {
   return QString(QChar(64 + slot));
 }
 
+// Degrees to radians with the game's own constant, 3.14, not pi.
+inline double Radians(double degrees) {
+  return degrees * 3.14 / 180;
+}
+
 class Vantix : public rt::Form {
  public:
   explicit Vantix(Windows& windows);

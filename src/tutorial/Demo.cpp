@@ -137,7 +137,7 @@ void Tutorial::ClearDemo() {
 void Tutorial::DrawDemoAircraft(std::int16_t DemoX, std::int16_t DemoY, std::int16_t Heading,
                                 std::int16_t AltHundreds, std::int32_t Colour) {
   rt::Surface& radar = W().vantix().Draw();
-  const double a = Heading * 3.14 / 180;
+  const double a = Radians(Heading);
   // One trail step of 3 pixels, pointing back along the heading.
   const float dx = static_cast<float>(-std::sin(a) * 3);
   const float dy = static_cast<float>(std::cos(a) * 3);
