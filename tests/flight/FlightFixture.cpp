@@ -5,32 +5,11 @@
 namespace flight {
 namespace {
 
-// Departure scripts: start x, y, speed, altitude, heading, an unused column, then steps of
-// (command, value, ticks until the next step).
-constexpr std::int16_t kRoutes[7][30] = {
-    {},
-    {296, 256, 100,  0,  270, 0,   1,  150, 40,  2,  4000, 70, 4, 340,
-     30,  2,   7000, 40, 1,   190, 99, 3,   320, 95, 9,    9,  9},
-    {296, 256, 100, 0, 270,  0,  1, 150, 40, 2, 4000, 99, 2, 4000, 30,
-     3,   180, 99,  2, 7000, 99, 1, 190, 69, 4, 200,  60, 9, 9,    9},
-    {190, 532, 190, 7000, 30, 0,   1,  190, 99, 2,  7000, 30, 4, 70,
-     99,  4,   70,  80,   1,  190, 80, 4,   80, 70, 9,    9,  9},
-    {256, 256,  100, 0, 90,  0,  1, 150, 40, 2, 4000, 70, 3, 290, 30,
-     2,   7000, 40,  1, 190, 99, 4, 330, 99, 1, 190,  95, 9, 9,   9},
-    {256, 256, 100, 0, 90,   0,  1, 150, 40, 2, 4000, 99, 4, 180, 60,
-     4,   230, 99,  2, 6000, 99, 1, 190, 79, 3, 200,  99, 9, 9,   9},
-    {190, 532, 190, 7000, 30, 0,   1,  190, 99, 2,  7000, 30, 4, 70,
-     99,  4,   70,  80,   1,  190, 80, 4,   80, 70, 9,    9,  9},
-};
-
-constexpr const char* kStateNames[11] = {"",     "Stk1", "Stk2", "Stk3", "Stk4", " ",
-                                         "Seek", "Est",  "Lock", "Down", ""};
-
 void SetCells(Vantix& g, int slot) {
   for (auto& column : g.List1)
     while (column.ListCount() < slot) column.AddItem("");
   const int row = slot - 1;
-  g.List1[0].SetList(row, QString(QChar(64 + slot)) + " Cessna");
+  g.List1[0].SetList(row, CallSign(slot) + " Cessna");
   g.List1[1].SetList(row, rt::Dec(g.AcHeading[slot]));
   g.List1[2].SetList(row, rt::Dec(g.AcSpeed[slot]));
   g.List1[3].SetList(row, rt::Dec(g.AcAlt[slot]));
@@ -47,9 +26,12 @@ void PlaceAt(Vantix& g, int slot, float x, float y) {
 }  // namespace
 
 void FillGameTables(Vantix& g) {
-  for (int i = 0; i <= 10; ++i) g.StateName[i] = kStateNames[i];
-  for (int r = 0; r <= 6; ++r)
-    for (int c = 0; c < 30; ++c) g.RouteTable[r][c] = kRoutes[r][c];
+  g.Level = 1;
+  g.InitGame();
+  SetScenario(g);
+}
+
+void SetScenario(Vantix& g) {
   g.RunwayOffset = 20;
   g.WindX = 0;
   g.WindY = 0;

@@ -12,8 +12,11 @@
 
 namespace flight {
 
-// The state names and departure scripts of the set-up; landing runway 27L, no wind, full
-// safety, level 1, the clock at 60:00, the trail cursor on column 1, no emergency.
+// A fixed start for a flight: landing runway 27L, no wind, full safety, level 1, the clock at
+// 60:00, the trail cursor on column 1, no emergency.
+void SetScenario(Vantix& g);
+
+// The new-game set-up of level 1 (its tables, every slot free), then the fixed start.
 void FillGameTables(Vantix& g);
 
 struct Arrival {

@@ -44,7 +44,7 @@ TEST(GameFlight, AnArrivalIsFlownFromItsStackToACleanLanding) {
   Player player(world);
   Handover result(world);
   player.atSetUp = [](Vantix& g) {
-    flight::FillGameTables(g);
+    flight::SetScenario(g);  // the game's own set-up has filled the tables
     g.WindX = -0.04f;
     g.WindY = 0.03f;
   };
@@ -87,7 +87,7 @@ TEST(GameFlight, TenLandingsWinALevelOneGame) {
   Player player(world);
   Handover result(world);
   player.atSetUp = [](Vantix& g) {
-    flight::FillGameTables(g);
+    flight::SetScenario(g);  // the game's own set-up has filled the tables
     g.WindX = 0.05f;
     g.WindY = 0.05f;
   };
