@@ -1,3 +1,5 @@
+// Choosing on the panel: the table columns, the command list, the dial and scale clicks from
+// twips, the selector marker and its readout, and real mouse presses on the lists.
 #include <gtest/gtest.h>
 
 #include <QApplication>

@@ -1,3 +1,5 @@
+// SEND: each command's targets, state, Status cell, read-back and sound; the range reply; the
+// presses that apply nothing; the lost radio at levels 5 and 6.
 #include <gtest/gtest.h>
 
 #include <ostream>
