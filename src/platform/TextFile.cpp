@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <functional>
 
 namespace rt {
 
@@ -49,6 +50,18 @@ QByteArray FollowLinks(QByteArray path) {
     path = link.startsWith('/') || slash < 0 ? link : path.left(slash + 1) + link;
   }
   return path;
+}
+
+// Gives the new file a name beside the old one, the old one's name and a random ending: `take`
+// is tried with such names until one is free. The name taken, or empty with errno set.
+QByteArray FreeName(const QByteArray& name, const std::function<int(const char*)>& take) {
+  for (int tries = 0; tries < 100; ++tries) {
+    const QByteArray temp =
+        name + '.' + QByteArray::number(QRandomGenerator::global()->generate(), 36);
+    if (take(temp.constData()) >= 0) return temp;
+    if (errno != EEXIST) break;
+  }
+  return {};
 }
 
 // Writes every byte from the start of the file; false with errno set when the disk, a size
@@ -163,14 +176,18 @@ bool TextOutput::Close() {
 
 TextOutput::Replaced TextOutput::ReplaceAtOnce() {
   // Every byte must reach the disk in a file of its own before it takes the old one's place in
-  // one step: a save cut short, a full disk or a size limit leaves the old file as it was.
+  // one step: a save cut short, a full disk or a size limit leaves the old file as it was. The
+  // new file has no name while it is written, where the system allows that, so that a save cut
+  // short leaves nothing beside the old one either.
+  const mode_t mode = existed_ ? 0600 : 0666;
+  const int flags = O_WRONLY | O_CLOEXEC;
+  int fd =
+      ::access("/proc/self/fd", X_OK) == 0 ? ::openat(folder_, ".", flags | O_TMPFILE, mode) : -1;
   QByteArray temp;
-  int fd = -1;
-  for (int tries = 0; fd < 0 && tries < 100; ++tries) {
-    temp = name_ + '.' + QByteArray::number(QRandomGenerator::global()->generate(), 36);
-    fd = ::openat(folder_, temp, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
-                  existed_ ? 0600 : 0666);
-    if (fd < 0 && errno != EEXIST) break;
+  if (fd < 0) {
+    temp = FreeName(name_, [&](const char* name) {
+      return fd = ::openat(folder_, name, flags | O_CREAT | O_EXCL | O_NOFOLLOW, mode);
+    });
   }
   if (fd < 0) {
     error_ = qt_error_string(errno);
@@ -178,6 +195,13 @@ TextOutput::Replaced TextOutput::ReplaceAtOnce() {
   }
   if (existed_) ::fchmod(fd, mode_);
   bool ok = WriteAll(fd, data_) && ::fdatasync(fd) == 0;
+  if (ok && temp.isEmpty()) {
+    const QByteArray self = "/proc/self/fd/" + QByteArray::number(fd);
+    temp = FreeName(name_, [&](const char* name) {
+      return ::linkat(AT_FDCWD, self.constData(), folder_, name, AT_SYMLINK_FOLLOW);
+    });
+    ok = !temp.isEmpty();
+  }
   int err = errno;
   if (::close(fd) != 0 && ok) {
     ok = false;
@@ -193,7 +217,7 @@ TextOutput::Replaced TextOutput::ReplaceAtOnce() {
   }
   if (ok && ::renameat(folder_, temp, folder_, name_) == 0) return Replaced::kDone;
   if (ok) err = errno;
-  ::unlinkat(folder_, temp, 0);
+  if (!temp.isEmpty()) ::unlinkat(folder_, temp, 0);
   error_ = qt_error_string(err);
   return ok ? Replaced::kRefused : Replaced::kFailed;
 }
