@@ -68,11 +68,13 @@ TEST(TextFile, LinesEndAtCrLfLfOrCr) {
   }
 }
 
-/** Writing ends every line with CR LF, and the old file stays whole until the new one is done. */
+/** Writing ends every line with CR LF, and the old file stays whole until the new one is done;
+ *  the new file keeps the old one's permissions. */
 TEST(TextFile, WritingEndsLinesWithCrLfAndReplacesTheFileOnlyWhenClosed) {
   QTemporaryDir dir;
   const QString path = dir.filePath("scores.dat");
   Write(path, "old\r\n");
+  ASSERT_EQ(::chmod(QFile::encodeName(path), 0604), 0);
   rt::TextOutput out;
   ASSERT_TRUE(out.Open(path));
   out.PrintLine("Ann");
@@ -85,6 +87,9 @@ TEST(TextFile, WritingEndsLinesWithCrLfAndReplacesTheFileOnlyWhenClosed) {
   QFile after(path);
   ASSERT_TRUE(after.open(QIODevice::ReadOnly));
   EXPECT_EQ(after.readAll(), "Ann\r\n\r\n");
+  struct stat st {};
+  ASSERT_EQ(::stat(QFile::encodeName(path), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0604u);
 }
 
 /** A missing file is reported as missing, and writing creates it. */
