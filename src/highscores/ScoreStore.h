@@ -1,5 +1,6 @@
 // The small files of the working folder that hold the high scores and the player: read whole as
-// lines, rewritten whole with a temporary file beside them that replaces the old one at once.
+// lines, rewritten whole with a temporary file beside them that replaces the old one at once
+// (written in place where the folder refuses that). Only plain files are read or written.
 #pragma once
 
 #include <QString>
@@ -21,7 +22,8 @@ struct ReadResult {
 ReadResult ReadLines(const QString& path);
 
 // Writes the lines, each ending in CR LF, and only then replaces the old file: a failure
-// part-way leaves the old file as it was. Empty when done, else why it failed.
+// part-way leaves the old file as it was. A link is followed to the file it names. Empty when
+// done, else why it failed, in the words the reading uses for the same kind of thing.
 QString WriteLines(const QString& path, const QStringList& lines);
 
 }  // namespace highscores

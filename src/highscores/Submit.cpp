@@ -24,8 +24,13 @@ QString PlayerId() {
   QRandomGenerator::system()->fillRange(words);
   QString id;
   for (const quint32 w : words) id += QString::number(w, 16).rightJustified(8, '0');
-  // If it cannot be kept, this submission still goes out under it; the next one makes another.
-  highscores::WriteLines(kPlayerFile, {id});
+  // If it cannot be kept, this submission still goes out under it and the next one makes
+  // another, so that the scores page cannot tell the two apart: the player should know why.
+  const QString error = highscores::WriteLines(kPlayerFile, {id});
+  if (!error.isEmpty())
+    rt::Svc().dialogs.Warn(QString("Your player identifier could not be kept in \"%1\": %2. "
+                                   "Each submission goes out under a new one.")
+                               .arg(kPlayerFile, error));
   return id;
 }
 

@@ -1,14 +1,12 @@
 // Sequential text files of the working folder, one value per line. Reading takes lines ended by
 // CR LF, LF or CR; writing ends every line with CR LF and replaces the file only when it is
-// closed, so a failure part-way never leaves a truncated file behind.
+// closed, so a failure part-way never leaves a truncated file behind. Only plain files are read
+// or written: a folder, a pipe or a device in a file's place is left alone and reported.
 #pragma once
 
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
-#include <memory>
-
-class QSaveFile;
 
 namespace rt {
 
@@ -32,8 +30,12 @@ class TextInput {
 
 class TextOutput {
  public:
-  TextOutput();
-  ~TextOutput();
+  TextOutput() = default;
+  TextOutput(const TextOutput&) = delete;
+  TextOutput& operator=(const TextOutput&) = delete;
+  ~TextOutput() { Release(); }
+  // Finds the file (a link is followed to the file it names) and makes sure that it is a plain
+  // file or none yet; false with a reason when it must not be written.
   bool Open(const QString& path);
   void PrintLine(const QString& line);
   // Writes the lines and replaces the file; false with a reason when that failed.
@@ -41,7 +43,16 @@ class TextOutput {
   QString Error() const { return error_; }
 
  private:
-  std::unique_ptr<QSaveFile> file_;
+  enum class Replaced { kDone, kRefused, kFailed };
+  Replaced ReplaceAtOnce();
+  bool WriteInPlace();
+  void Release();
+
+  int folder_ = -1;       // the folder that holds the file, held open while the lines are made
+  int old_ = -1;          // the file as it is, when it is there and may be written
+  QByteArray name_;       // the file's name in that folder
+  unsigned mode_ = 0;     // the old file's permissions, which the new one keeps
+  bool existed_ = false;  // there was a file to replace
   QByteArray data_;
   QString error_;
 };

@@ -1,9 +1,15 @@
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <functional>
 
 #include "highscores/FileBytes.h"
 #include "support/TestWorld.h"
@@ -29,6 +35,30 @@ const QByteArray kAnn3000 = "IWFMKZUOTWX";  // level 1: 3000 s, 91 %, 1365
 const QByteArray kBo2500 = "MLZQFZVYQBV";   // level 2: 2500 s, 77 %, 1443
 const QByteArray kZero[7] = {
     "", "TWFMKJAXDYC", "LAZQFXZFFLY", "XTLTLEFIOOK", "WALRUJDDKMP", "JZTZIYELZEP", "IFEGYPKPRJD"};
+
+// Runs `act` in a child process that has given up root for the user "nobody", as a player
+// without special rights; its exit status, -1 when it could not become that player, or -2 when
+// it crashed or hung (a fault of the save, never a reason to skip).
+int AsAnotherPlayer(const std::function<int()>& act) {
+  const pid_t child = ::fork();
+  if (child == 0) {
+    ::alarm(20);
+    const bool dropped =
+        ::setgroups(0, nullptr) == 0 && ::setgid(65534) == 0 && ::setuid(65534) == 0;
+    ::_exit(dropped ? act() : 126);
+  }
+  int status = 0;
+  if (child < 0 || ::waitpid(child, &status, 0) != child) return -1;
+  if (!WIFEXITED(status)) return -2;
+  return WEXITSTATUS(status) == 126 ? -1 : WEXITSTATUS(status);
+}
+
+// What a save told the player, after the words that name the file.
+QString Reason(const QString& warning) {
+  const QString file = "\"scores.dat\": ";
+  const qsizetype at = warning.indexOf(file);
+  return at < 0 ? warning : warning.mid(at + file.size()).section('.', 0, 0);
+}
 
 const QStringList kDesignNames = {"?", "?", "?", "?", "?", "?"};
 const QStringList kDesignNumbers = {"0", "0", "0", "0", "0", "0"};
@@ -254,5 +284,84 @@ TEST(ScoreFile, AFailedRewriteLeavesTheOldFileWholeAndTellsThePlayer) {
         world.dialogs.warnings[0].startsWith("Your high score could not be saved in "
                                              "\"scores.dat\": "));
     EXPECT_EQ(front.HighName[2].size(), nameLength);
+  }
+}
+
+/** A save never writes into, or replaces, a pipe or a folder that "scores.dat" links to: the
+ *  player is told why in the words the reading used, the new entry stays for this session, and
+ *  the link and what it names are left as they were. */
+TEST(ScoreFile, ALinkToAPipeOrAFolderIsNeverSavedInto) {
+  ::alarm(20);  // a pipe opened for writing with nobody reading would wait for ever
+  for (const bool pipe : {true, false}) {
+    TestWorld world;
+    ASSERT_EQ(pipe ? ::mkfifo("elsewhere", 0600) : ::mkdir("elsewhere", 0700), 0);
+    ASSERT_TRUE(QFile::link("elsewhere", "scores.dat"));
+    Levelform& front = world.front();
+    front.Show();
+    SetEntry(front, 2, "Bo", 2500, 77, 1443);
+    front.SaveScores();
+
+    ASSERT_EQ(world.dialogs.warnings.size(), 2) << pipe;
+    EXPECT_TRUE(
+        world.dialogs.warnings[1].startsWith("Your high score could not be saved in "
+                                             "\"scores.dat\": "));
+    EXPECT_EQ(Reason(world.dialogs.warnings[1]), Reason(world.dialogs.warnings[0]));
+    EXPECT_EQ(Reason(world.dialogs.warnings[0]),
+              pipe ? "it is not a plain file" : "a folder stands in its place");
+    EXPECT_EQ(front.HighName[2], "Bo");
+    EXPECT_EQ(QFileInfo("scores.dat").symLinkTarget(), QFileInfo("elsewhere").absoluteFilePath());
+    EXPECT_EQ(QFileInfo("elsewhere").isDir(), !pipe);
+    EXPECT_FALSE(QFileInfo("elsewhere").isFile());
+    EXPECT_EQ(
+        QDir(".").entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot),
+        (QStringList{"elsewhere", "scores.dat"}));
+  }
+  ::alarm(0);
+}
+
+/** Where the folder refuses a new file or the replacing of the old one (a folder the player may
+ *  not write; a shared folder where another player saved last), a file that the player may write
+ *  is written in place and the high score is kept without a word. Where neither can be written,
+ *  the old file stays whole and the player is told. Played as a player without root's rights. */
+TEST(ScoreFile, AFolderThatRefusesTheReplaceStillKeepsTheHighScore) {
+  if (::geteuid() != 0) GTEST_SKIP() << "needs root to stand for two players";
+  struct Case {
+    const char* name;
+    mode_t folder, file;
+    bool saved;
+  };
+  const Case cases[] = {{"a folder the player may not write", 0755, 0666, true},
+                        {"a shared folder where another player saved last", 01777, 0666, true},
+                        {"a folder and a file the player may not write", 0755, 0644, false}};
+  for (const Case& c : cases) {
+    TestWorld world;
+    Levelform& front = world.front();
+    // The new file is shorter than the old one: nothing of the old may be left after it.
+    QByteArray rest;
+    for (int level = 3; level <= 6; ++level) rest += "\r\n" + kZero[level] + "\r\n";
+    const QByteArray ann = "Ann\r\n" + kAnn3000 + "\r\n";
+    const QByteArray old = ann + "Maximilian\r\n" + kBo2500 + "\r\n" + rest;
+    const QByteArray saved = ann + "Bo\r\n" + kBo2500 + "\r\n" + rest;
+    WriteBytes("scores.dat", old);
+    front.Show();
+    SetEntry(front, 2, "Bo", 2500, 77, 1443);
+    ASSERT_EQ(::chmod(QFile::encodeName(world.Folder()), c.folder), 0);
+    ASSERT_EQ(::chmod("scores.dat", c.file), 0);
+
+    const int told = AsAnotherPlayer([&] {
+      front.SaveScores();
+      if (world.dialogs.warnings.isEmpty()) return 0;
+      const bool why = world.dialogs.warnings.size() == 1 &&
+                       world.dialogs.warnings[0].startsWith("Your high score could not be saved");
+      return why && front.HighName[2] == "Bo" ? 1 : 2;
+    });
+    ASSERT_NE(told, -2) << c.name << ": the save crashed or hung";
+    if (told == -1) GTEST_SKIP() << "could not give up root";
+    EXPECT_EQ(told, c.saved ? 0 : 1) << c.name;
+    EXPECT_EQ(ReadBytes("scores.dat"), c.saved ? saved : old) << c.name;
+    struct stat st {};
+    ASSERT_EQ(::stat("scores.dat", &st), 0);
+    EXPECT_EQ(st.st_uid, 0u) << c.name << ": the file was replaced, not written in place";
+    EXPECT_EQ(QDir(".").entryList(QDir::Files | QDir::Hidden), QStringList{"scores.dat"}) << c.name;
   }
 }

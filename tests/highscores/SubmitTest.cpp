@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDir>
+#include <QFileInfo>
 #include <QRegularExpression>
 
 #include "externals/Externals.h"
@@ -96,4 +99,21 @@ TEST(Submit, ADamagedIdentifierFileGetsAFreshIdentifier) {
   const QString id = Id(world);
   EXPECT_TRUE(QRegularExpression("^[0-9a-f]{32}$").match(id).hasMatch()) << id.toStdString();
   EXPECT_EQ(SentQuery(world), "?id=" + id);
+}
+
+/** An identifier file that is a pipe (or anything but a plain file) is neither read nor written
+ *  and never keeps Submit waiting: the score goes out under a fresh identifier, and the player
+ *  is told why it could not be kept, in the words the reading of the scores uses. */
+TEST(Submit, AnIdentifierThatCannotBeKeptIsSaidAndTheScoreGoesOutAllTheSame) {
+  TestWorld world;
+  ASSERT_EQ(::mkfifo("player.id", 0600), 0);
+  ::alarm(20);
+  world.front().Command1.PlayerClick();
+  ::alarm(0);
+  EXPECT_TRUE(QRegularExpression("^\\?id=[0-9a-f]{32}$").match(SentQuery(world)).hasMatch());
+  ASSERT_EQ(world.dialogs.warnings.size(), 1);
+  EXPECT_EQ(world.dialogs.warnings[0],
+            "Your player identifier could not be kept in \"player.id\": it is not a plain file. "
+            "Each submission goes out under a new one.");
+  EXPECT_TRUE(QFileInfo("player.id").exists() && !QFileInfo("player.id").isFile());
 }
