@@ -209,3 +209,18 @@ TEST(TutorialWindow, TheCloseBoxFinishesTheTutorial) {
   EXPECT_TRUE(run.NothingDrawn());
   EXPECT_TRUE(run.world.dialogs.msgBoxPrompts.isEmpty());
 }
+
+// The pages that tell one paragraph show it as one, with no line break inside; the others keep
+// their paragraphs apart.
+TEST(TutorialWindow, EachPageShowsItsParagraphs) {
+  const int paragraphs[12] = {0, 2, 1, 2, 1, 2, 1, 1, 3, 2, 1, 0};
+  TutorialRun run;
+  run.Open();
+  for (int page = 1; page <= 12; ++page) {
+    if (page > 1) run.Next();
+    if (!paragraphs[page - 1]) continue;  // the first and the last page are given line by line
+    const QStringList lines = run.tutorial().Label2.Caption().split("\r\n");
+    EXPECT_EQ(lines.size() - lines.count(""), paragraphs[page - 1]) << "page " << page;
+    EXPECT_FALSE(lines.front().isEmpty() || lines.back().isEmpty()) << "page " << page;
+  }
+}
