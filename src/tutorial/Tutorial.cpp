@@ -26,7 +26,9 @@ Tutorial::Tutorial(Windows& windows)
   Command1.Move(136, 144, 73, 25);
   Command1.SetCaption("Finish");
   Command1.OnClick([this] { Command1_Click(); });
+  // The focus starts on Finish, and Tab moves between Finish and Next >>.
   QWidget::setTabOrder(Command1.Widget(), Command2.Widget());
+  Command1.Widget()->setFocus();
   Timer1.SetInterval(500);
   Timer1.OnTimer([this] { Timer1_Timer(); });
 }

@@ -1,8 +1,11 @@
 // The tutorial window: its pages, the example they write into the game window, and the ways in
 // and out of it.
+#include <QApplication>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QStringList>
 #include <QWidget>
+#include <QWindow>
 #include <vector>
 
 #include "TutorialRun.h"
@@ -49,6 +52,14 @@ const char* const kTitles[12] = {
     "Landing direction", "Manoeuvring",  "In Transit",
     "The glide path",    "Establishing", "Locking onto the glide slope",
     "Touchdown",         "Safety",       "More information"};
+
+// A key pressed and let go on the widget that has the focus, as the player types it.
+void Press(Qt::Key key) {
+  for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+    QKeyEvent event(type, key, Qt::NoModifier, key == Qt::Key_Space ? " " : "");
+    QApplication::sendEvent(QApplication::focusWidget(), &event);
+  }
+}
 
 }  // namespace
 
@@ -223,4 +234,22 @@ TEST(TutorialWindow, EachPageShowsItsParagraphs) {
     EXPECT_EQ(lines.size() - lines.count(""), paragraphs[page - 1]) << "page " << page;
     EXPECT_FALSE(lines.front().isEmpty() || lines.back().isEmpty()) << "page " << page;
   }
+}
+
+// The focus starts on Finish, so Space on a fresh tutorial finishes it; Tab moves between
+// Finish and Next >>.
+TEST(TutorialWindow, OpensWithTheFocusOnFinishAndTabMovesBetweenTheButtons) {
+  TutorialRun run;
+  run.Open();
+  QCoreApplication::processEvents();  // the window manager's activation of the tutorial
+  Tutorial& t = run.tutorial();
+  EXPECT_EQ(QApplication::focusWidget(), t.Command1.Widget());
+  Press(Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), t.Command2.Widget());
+  Press(Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), t.Command1.Widget());
+
+  Press(Qt::Key_Space);
+  EXPECT_EQ(run.world.windows->tutorial(), nullptr);
+  EXPECT_TRUE(run.world.front().Visible());
 }
