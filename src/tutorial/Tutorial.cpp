@@ -8,8 +8,9 @@
 #include "frontscreen/Levelform.h"
 #include "simulation/Vantix.h"
 
+// Owned by the game window: the game window, shown behind it, never covers it.
 Tutorial::Tutorial(Windows& windows)
-    : rt::Form("Tutorial", 231, 168, 317, 117, false), windows_(windows) {
+    : rt::Form("Tutorial", 231, 168, 317, 117, false, &windows.vantix()), windows_(windows) {
   SetIcon(QImage(":/pictures/icon.png"));
   Label1.Move(8, 0, 209, 17);
   Label1.SetCaption("Label1");

@@ -253,3 +253,23 @@ TEST(TutorialWindow, OpensWithTheFocusOnFinishAndTabMovesBetweenTheButtons) {
   EXPECT_EQ(run.world.windows->tutorial(), nullptr);
   EXPECT_TRUE(run.world.front().Visible());
 }
+
+// While the tutorial is open the window manager must keep it above the game window and never
+// make the game window active, whatever the player clicks on it: the tutorial is a dialog owned
+// by the game window, and the disabled game window refuses the focus. Once the tutorial is
+// finished the game window takes the focus again, so the next game can be played.
+TEST(TutorialWindow, StaysAboveTheGameWindowWhichCannotBeMadeActiveUntilFinish) {
+  TutorialRun run;
+  run.Open();
+  QWidget* tutorial = run.tutorial().Window();
+  QWindow* game = run.game().Window()->windowHandle();
+  ASSERT_NE(game, nullptr);
+  ASSERT_NE(tutorial->windowHandle(), nullptr);
+  EXPECT_EQ(tutorial->windowHandle()->transientParent(), game);
+  EXPECT_EQ(tutorial->windowType(), Qt::Dialog);  // what the window manager keeps above its owner
+  EXPECT_TRUE(game->flags().testFlag(Qt::WindowDoesNotAcceptFocus));
+
+  run.Finish();
+  EXPECT_FALSE(game->flags().testFlag(Qt::WindowDoesNotAcceptFocus));
+  EXPECT_FALSE(run.game().Window()->windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus));
+}
