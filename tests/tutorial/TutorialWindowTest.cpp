@@ -221,8 +221,8 @@ TEST(TutorialWindow, TheCloseBoxFinishesTheTutorial) {
   EXPECT_TRUE(run.world.dialogs.msgBoxPrompts.isEmpty());
 }
 
-// The pages that tell one paragraph show it as one, with no line break inside; the others keep
-// their paragraphs apart.
+/** The pages that tell one paragraph show it as one, with no line break inside; the others keep
+ *  their paragraphs apart. */
 TEST(TutorialWindow, EachPageShowsItsParagraphs) {
   const int paragraphs[12] = {0, 2, 1, 2, 1, 2, 1, 1, 3, 2, 1, 0};
   TutorialRun run;
@@ -236,8 +236,8 @@ TEST(TutorialWindow, EachPageShowsItsParagraphs) {
   }
 }
 
-// The focus starts on Finish, so Space on a fresh tutorial finishes it; Tab moves between
-// Finish and Next >>.
+/** The focus starts on Finish, so Space on a fresh tutorial finishes it; Tab moves between
+ *  Finish and Next >>. */
 TEST(TutorialWindow, OpensWithTheFocusOnFinishAndTabMovesBetweenTheButtons) {
   TutorialRun run;
   run.Open();
@@ -254,10 +254,10 @@ TEST(TutorialWindow, OpensWithTheFocusOnFinishAndTabMovesBetweenTheButtons) {
   EXPECT_TRUE(run.world.front().Visible());
 }
 
-// While the tutorial is open the window manager must keep it above the game window and never
-// make the game window active, whatever the player clicks on it: the tutorial is a dialog owned
-// by the game window, and the disabled game window refuses the focus. Once the tutorial is
-// finished the game window takes the focus again, so the next game can be played.
+/** While the tutorial is open the window manager keeps it above the game window and never makes
+ *  the game window active, whatever the player clicks on it: the tutorial is a dialog owned by
+ *  the game window, and the disabled game window refuses the focus. Once the tutorial is
+ *  finished the game window takes the focus again, so the next game can be played. */
 TEST(TutorialWindow, StaysAboveTheGameWindowWhichCannotBeMadeActiveUntilFinish) {
   TutorialRun run;
   run.Open();
