@@ -64,8 +64,8 @@ QtEventLoop::QtEventLoop() : wake_(std::make_unique<QTimer>()) {
   wake_->setSingleShot(true);
   wake_->setTimerType(Qt::PreciseTimer);
   QObject::connect(wake_.get(), &QTimer::timeout, wake_.get(), [] {});
-  // A request to save the session's state (a logout that may still be cancelled) is no end:
-  // the game has nothing to save and goes on.
+  // A request to save the session's state (a logout that may still be cancelled) is left
+  // alone: it is no end, the game has nothing to save and goes on.
   if (auto* app = QCoreApplication::instance()) {
     QObject::connect(app, &QCoreApplication::aboutToQuit, wake_.get(), [this] { quitting_ = true; });
     quit_ = std::make_unique<QuitWatcher>(*this);
