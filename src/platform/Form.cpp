@@ -7,6 +7,7 @@
 #include <QPixmap>
 #include <QShortcut>
 #include <QWidget>
+#include <QWindow>
 
 #include "platform/Services.h"
 #include "platform/SurfaceView.h"
@@ -19,10 +20,10 @@ Form* activeForm = nullptr;
 
 class FormWidget : public QWidget {
  public:
-  explicit FormWidget(Form* form)
-      : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                             Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                             Qt::WindowCloseButtonHint),
+  FormWidget(Form* form, bool owned)
+      : QWidget(nullptr, (owned ? Qt::Dialog : Qt::Window) | Qt::CustomizeWindowHint |
+                             Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                             Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
         form_(form) {
     // F1 opens the application's help file, in every window of the program.
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
@@ -45,8 +46,9 @@ class FormWidget : public QWidget {
   Form* form_;
 };
 
-Form::Form(const QString& caption, int width, int height, int left, int top, bool withSurface)
-    : window_(new FormWidget(this)) {
+Form::Form(const QString& caption, int width, int height, int left, int top, bool withSurface,
+           Form* owner)
+    : window_(new FormWidget(this, owner != nullptr)), owner_(owner) {
   window_->setWindowTitle(caption);
   window_->setAttribute(Qt::WA_QuitOnClose, false);
   window_->setGeometry(left, top, width, height);
@@ -70,6 +72,12 @@ QWidget* Form::Window() const { return window_; }
 
 void Form::Show() {
   const bool wasActive = activeForm == this && window_->isVisible();
+  if (owner_) {
+    // The window manager learns the owner from the window itself, which needs both made.
+    owner_->window_->winId();
+    window_->winId();
+    window_->windowHandle()->setTransientParent(owner_->window_->windowHandle());
+  }
   window_->show();
   window_->raise();
   if (!window_->isEnabled()) return;  // a disabled window is not made active
@@ -86,7 +94,15 @@ void Form::Hide() {
 
 bool Form::Visible() const { return window_->isVisible(); }
 bool Form::Enabled() const { return window_->isEnabled(); }
-void Form::SetEnabled(bool enabled) { window_->setEnabled(enabled); }
+void Form::SetEnabled(bool enabled) {
+  window_->setEnabled(enabled);
+  // A window that refuses the focus is neither focused by the window manager nor activated by
+  // Qt on a click in it; the window is told at once if it is on screen, else when it is made.
+  Qt::WindowFlags flags = window_->windowFlags();
+  flags.setFlag(Qt::WindowDoesNotAcceptFocus, !enabled);
+  window_->overrideWindowFlags(flags);
+  if (QWindow* handle = window_->windowHandle()) handle->setFlags(flags);
+}
 void Form::SetCaption(const QString& caption) { window_->setWindowTitle(caption); }
 void Form::SetIcon(const QImage& icon) { window_->setWindowIcon(QIcon(QPixmap::fromImage(icon))); }
 std::uintptr_t Form::Handle() const { return window_->isVisible() ? window_->winId() : 0; }

@@ -19,8 +19,10 @@ class FormWidget;
 class Form {
  public:
   // A window whose client area is width x height pixels at (left, top) on the screen; with a
-  // surface, the whole client area is a drawing surface beneath the controls.
-  Form(const QString& caption, int width, int height, int left, int top, bool withSurface);
+  // surface, the whole client area is a drawing surface beneath the controls. A window with an
+  // owner is a dialog of that window: the window manager keeps it above its owner.
+  Form(const QString& caption, int width, int height, int left, int top, bool withSurface,
+       Form* owner = nullptr);
   virtual ~Form();
   Form(const Form&) = delete;
   Form& operator=(const Form&) = delete;
@@ -34,6 +36,8 @@ class Form {
   void Hide();
   bool Visible() const;
   bool Enabled() const;
+  // A disabled window takes no input and is never made the active window, neither by Show nor
+  // by the window manager when the player clicks on it.
   void SetEnabled(bool enabled);
   void SetCaption(const QString& caption);
   void SetIcon(const QImage& icon);
@@ -58,6 +62,7 @@ class Form {
   std::unique_ptr<Surface> surface_;
   FormWidget* window_;  // owned: deleted with the form
   QWidget* client_;
+  Form* owner_;
 };
 
 }  // namespace rt

@@ -42,15 +42,35 @@ void OnSignal(int) {
 }
 }  // namespace
 
+// The application's quit comes as a Quit event to the application: the desktop session's real
+// end sends it. The windows are put away before the application would ask them to close, so
+// no close request reaches the game window and no question holds the session's end up.
+class QuitWatcher final : public QObject {
+ public:
+  explicit QuitWatcher(QtEventLoop& loop) : loop_(loop) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Quit && watched == QCoreApplication::instance())
+      loop_.EndProgram();
+    return false;
+  }
+
+ private:
+  QtEventLoop& loop_;
+};
+
 QtEventLoop::QtEventLoop() : wake_(std::make_unique<QTimer>()) {
   wake_->setSingleShot(true);
   wake_->setTimerType(Qt::PreciseTimer);
   QObject::connect(wake_.get(), &QTimer::timeout, wake_.get(), [] {});
-  if (auto* app = QCoreApplication::instance())
+  // A request to save the session's state (a logout that may still be cancelled) is left
+  // alone: it is no end, the game has nothing to save and goes on.
+  if (auto* app = QCoreApplication::instance()) {
     QObject::connect(app, &QCoreApplication::aboutToQuit, wake_.get(), [this] { quitting_ = true; });
-  if (auto* gui = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
-    QObject::connect(gui, &QGuiApplication::commitDataRequest, wake_.get(),
-                     [this](QSessionManager&) { quitting_ = true; });
+    quit_ = std::make_unique<QuitWatcher>(*this);
+    app->installEventFilter(quit_.get());
+  }
   if (signalPipe[0] < 0 && ::pipe(signalPipe) == 0) {
     std::signal(SIGINT, OnSignal);
     std::signal(SIGTERM, OnSignal);

@@ -20,8 +20,10 @@ class SystemClock final : public Clock {
   double Monotonic() override;
 };
 
+class QuitWatcher;
+
 // Waits with a precise single-shot timer and the event queue's own wait: it sleeps, it does not
-// spin. The application's quit, its last window closing and SIGINT/SIGTERM end the program.
+// spin. The application's quit (the desktop session ending) and SIGINT/SIGTERM end the program.
 class QtEventLoop final : public EventLoop {
  public:
   QtEventLoop();
@@ -34,6 +36,7 @@ class QtEventLoop final : public EventLoop {
  private:
   std::unique_ptr<QTimer> wake_;
   std::unique_ptr<QSocketNotifier> signals_;
+  std::unique_ptr<QuitWatcher> quit_;
   bool quitting_ = false;
 };
 

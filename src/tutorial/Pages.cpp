@@ -30,8 +30,8 @@ const std::array<Page, 12>& Pages() {
         "is doing and its status."}},
       {"Starting",
        {"When a game starts, a new aircraft comes up at each corner of the radar screen and "
-        "heads for its holding stack.",
-        "", "The status panel on the right lists each new aircraft as it comes."}},
+        "heads for its holding stack. The status panel on the right lists each new aircraft as "
+        "it comes."}},
       {"Landing direction",
        {"The panel at the bottom left shows the landing direction on the lower runway, set by "
         "each game. Watch the wind speed too, as it drifts aircraft.",
@@ -41,8 +41,7 @@ const std::array<Page, 12>& Pages() {
       {"Manoeuvring",
        {"To manoeuvre a plane, select it in the list and choose the command. Then pick the "
         "heading on the compass by clicking on the red circle, and click SEND when you are "
-        "happy.",
-        "", "The aircraft answers 'Copy' and carries out your command."}},
+        "happy. The aircraft answers 'Copy' and carries out your command."}},
       {"In Transit",
        {"The aircraft now flies the way you chose. You may bring it lower while you move it "
         "into position, but mind the height of the ground, or you risk a warning or a crash "
@@ -55,10 +54,8 @@ const std::array<Page, 12>& Pages() {
         "looks for the beam."}},
       {"Establishing",
        {"Once an aircraft establishes on the beam, it turns to fly straight towards the "
-        "runway.",
-        "",
-        "If it does not establish, check the landing direction, and check that the aircraft "
-        "crosses the beam at no more than 20 degrees either side."}},
+        "runway. If it does not establish, check the landing direction, and check that the "
+        "aircraft crosses the beam at no more than 20 degrees either side."}},
       {"Locking onto the glide slope",
        {"Once established, the aircraft must lock fully onto the glide slope.",
         "The slope rises away from the runway, and the plane must cross it in height to lock: "

@@ -8,8 +8,9 @@
 #include "frontscreen/Levelform.h"
 #include "simulation/Vantix.h"
 
+// Owned by the game window: the game window, shown behind it, never covers it.
 Tutorial::Tutorial(Windows& windows)
-    : rt::Form("Tutorial", 231, 168, 317, 117, false), windows_(windows) {
+    : rt::Form("Tutorial", 231, 168, 317, 117, false, &windows.vantix()), windows_(windows) {
   SetIcon(QImage(":/pictures/icon.png"));
   Label1.Move(8, 0, 209, 17);
   Label1.SetCaption("Label1");
@@ -26,7 +27,9 @@ Tutorial::Tutorial(Windows& windows)
   Command1.Move(136, 144, 73, 25);
   Command1.SetCaption("Finish");
   Command1.OnClick([this] { Command1_Click(); });
+  // The focus starts on Finish, and Tab moves between Finish and Next >>.
   QWidget::setTabOrder(Command1.Widget(), Command2.Widget());
+  Command1.Widget()->setFocus();
   Timer1.SetInterval(500);
   Timer1.OnTimer([this] { Timer1_Timer(); });
 }

@@ -1,8 +1,11 @@
 // The tutorial window: its pages, the example they write into the game window, and the ways in
 // and out of it.
+#include <QApplication>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QStringList>
 #include <QWidget>
+#include <QWindow>
 #include <vector>
 
 #include "TutorialRun.h"
@@ -49,6 +52,14 @@ const char* const kTitles[12] = {
     "Landing direction", "Manoeuvring",  "In Transit",
     "The glide path",    "Establishing", "Locking onto the glide slope",
     "Touchdown",         "Safety",       "More information"};
+
+// A key pressed and let go on the widget that has the focus, as the player types it.
+void Press(Qt::Key key) {
+  for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+    QKeyEvent event(type, key, Qt::NoModifier, key == Qt::Key_Space ? " " : "");
+    QApplication::sendEvent(QApplication::focusWidget(), &event);
+  }
+}
 
 }  // namespace
 
@@ -208,4 +219,57 @@ TEST(TutorialWindow, TheCloseBoxFinishesTheTutorial) {
   EXPECT_EQ(run.game().Shape1.FillColour(), 0xFFFF00);
   EXPECT_TRUE(run.NothingDrawn());
   EXPECT_TRUE(run.world.dialogs.msgBoxPrompts.isEmpty());
+}
+
+/** The pages that tell one paragraph show it as one, with no line break inside; the others keep
+ *  their paragraphs apart. */
+TEST(TutorialWindow, EachPageShowsItsParagraphs) {
+  const int paragraphs[12] = {0, 2, 1, 2, 1, 2, 1, 1, 3, 2, 1, 0};
+  TutorialRun run;
+  run.Open();
+  for (int page = 1; page <= 12; ++page) {
+    if (page > 1) run.Next();
+    if (!paragraphs[page - 1]) continue;  // the first and the last page are given line by line
+    const QStringList lines = run.tutorial().Label2.Caption().split("\r\n");
+    EXPECT_EQ(lines.size() - lines.count(""), paragraphs[page - 1]) << "page " << page;
+    EXPECT_FALSE(lines.front().isEmpty() || lines.back().isEmpty()) << "page " << page;
+  }
+}
+
+/** The focus starts on Finish, so Space on a fresh tutorial finishes it; Tab moves between
+ *  Finish and Next >>. */
+TEST(TutorialWindow, OpensWithTheFocusOnFinishAndTabMovesBetweenTheButtons) {
+  TutorialRun run;
+  run.Open();
+  QCoreApplication::processEvents();  // the window manager's activation of the tutorial
+  Tutorial& t = run.tutorial();
+  EXPECT_EQ(QApplication::focusWidget(), t.Command1.Widget());
+  Press(Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), t.Command2.Widget());
+  Press(Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), t.Command1.Widget());
+
+  Press(Qt::Key_Space);
+  EXPECT_EQ(run.world.windows->tutorial(), nullptr);
+  EXPECT_TRUE(run.world.front().Visible());
+}
+
+/** While the tutorial is open the window manager keeps it above the game window and never makes
+ *  the game window active, whatever the player clicks on it: the tutorial is a dialog owned by
+ *  the game window, and the disabled game window refuses the focus. Once the tutorial is
+ *  finished the game window takes the focus again, so the next game can be played. */
+TEST(TutorialWindow, StaysAboveTheGameWindowWhichCannotBeMadeActiveUntilFinish) {
+  TutorialRun run;
+  run.Open();
+  QWidget* tutorial = run.tutorial().Window();
+  QWindow* game = run.game().Window()->windowHandle();
+  ASSERT_NE(game, nullptr);
+  ASSERT_NE(tutorial->windowHandle(), nullptr);
+  EXPECT_EQ(tutorial->windowHandle()->transientParent(), game);
+  EXPECT_EQ(tutorial->windowType(), Qt::Dialog);  // what the window manager keeps above its owner
+  EXPECT_TRUE(game->flags().testFlag(Qt::WindowDoesNotAcceptFocus));
+
+  run.Finish();
+  EXPECT_FALSE(game->flags().testFlag(Qt::WindowDoesNotAcceptFocus));
+  EXPECT_FALSE(run.game().Window()->windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus));
 }
