@@ -1,0 +1,105 @@
+// The buttons: check box, option button and command button.
+#include <QCheckBox>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "platform/ControlLook.h"
+#include "platform/Controls.h"
+
+namespace rt {
+
+// ---- CheckBox
+
+CheckBox::CheckBox(QWidget* parent)
+    : Control(new QCheckBox(parent)), box_(static_cast<QCheckBox*>(widget_)) {
+  fore_ = FromQRgb(box_->palette().color(QPalette::WindowText).rgb());
+}
+int CheckBox::Value() const {
+  return box_->isChecked() ? 1 : 0;
+}
+void CheckBox::SetValue(int value) {
+  box_->setChecked(value != 0);
+}
+void CheckBox::SetCaption(const QString& caption) {
+  box_->setText(caption);
+}
+void CheckBox::SetForeColour(Colour c) {
+  fore_ = c;
+  Refresh();
+}
+void CheckBox::SetBackColour(Colour c) {
+  back_ = c;
+  Refresh();
+}
+void CheckBox::SetBoxRight(bool right) {
+  box_->setLayoutDirection(right ? Qt::RightToLeft : Qt::LeftToRight);
+}
+void CheckBox::PlayerClick() {
+  box_->click();
+}
+void CheckBox::Refresh() {
+  QPalette p = box_->palette();
+  p.setColor(QPalette::WindowText, ToQColor(fore_));
+  if (back_ >= 0) {
+    p.setColor(QPalette::Window, ToQColor(back_));
+    p.setColor(QPalette::Button, ToQColor(back_));
+  }
+  box_->setPalette(p);
+  box_->setAutoFillBackground(back_ >= 0);
+}
+
+// ---- OptionButton
+
+OptionButton::OptionButton(QWidget* parent, std::vector<OptionButton*>* group)
+    : Control(new QRadioButton(parent)),
+      button_(static_cast<QRadioButton*>(widget_)),
+      group_(group) {
+  button_->setAutoExclusive(false);
+  group_->push_back(this);
+  QObject::connect(button_, &QRadioButton::clicked, button_, [this](bool) {
+    SetValue(true);
+    if (onClick_) onClick_();
+  });
+}
+bool OptionButton::Value() const {
+  return button_->isChecked();
+}
+void OptionButton::SetValue(bool ticked) {
+  if (ticked)
+    for (OptionButton* other : *group_)
+      if (other != this) other->button_->setChecked(false);
+  button_->setChecked(ticked);
+}
+void OptionButton::SetBackColour(Colour c) {
+  SetRole(button_, QPalette::Window, c);
+  button_->setAutoFillBackground(true);
+}
+void OptionButton::PlayerClick() {
+  button_->click();
+}
+
+// ---- CommandButton
+
+CommandButton::CommandButton(QWidget* parent)
+    : Control(new QPushButton(parent)), button_(static_cast<QPushButton*>(widget_)) {
+  button_->setAutoDefault(false);
+  button_->setDefault(false);
+  QObject::connect(button_, &QPushButton::clicked, button_, [this] {
+    if (onClick_) onClick_();
+  });
+}
+QString CommandButton::Caption() const {
+  return button_->text();
+}
+void CommandButton::SetCaption(const QString& caption) {
+  button_->setText(caption);
+}
+void CommandButton::SetBackColour(Colour c) {
+  SetRole(button_, QPalette::Button, c);
+  button_->setAutoFillBackground(true);
+}
+void CommandButton::PlayerClick() {
+  if (button_->isEnabled() && onClick_) onClick_();
+}
+
+}  // namespace rt
