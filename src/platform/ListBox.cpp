@@ -22,12 +22,23 @@ class ListWidget : public QListWidget {
  protected:
   // The mouse reaches the list through its viewport, the keys through the list itself.
   bool viewportEvent(QEvent* e) override {
-    const bool mouse = e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseMove ||
+    const bool mouse = e->type() == QEvent::MouseButtonPress ||
+                       e->type() == QEvent::MouseButtonDblClick || e->type() == QEvent::MouseMove ||
                        e->type() == QEvent::MouseButtonRelease;
     return Watch(mouse, [&] { return QListWidget::viewportEvent(e); });
   }
   bool event(QEvent* e) override {
     return Watch(e->type() == QEvent::KeyPress, [&] { return QListWidget::event(e); });
+  }
+  // The player changes a choice only by choosing another row: a press below the rows, or Ctrl
+  // with a click or Space on the chosen row, leaves it as it is. The code's SetListIndex goes to
+  // the selection directly and may still clear it.
+  QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                       const QEvent* e) const override {
+    const QItemSelectionModel::SelectionFlags command = QListWidget::selectionCommand(index, e);
+    if (!index.isValid() || command.testFlag(QItemSelectionModel::Deselect))
+      return QItemSelectionModel::NoUpdate;
+    return command;
   }
 
  private:
