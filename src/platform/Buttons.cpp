@@ -2,6 +2,7 @@
 #include <QCheckBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyleOptionButton>
 
 #include "platform/ControlLook.h"
 #include "platform/Controls.h"
@@ -10,8 +11,19 @@ namespace rt {
 
 // ---- CheckBox
 
+class CheckWidget : public QCheckBox {
+ public:
+  explicit CheckWidget(QWidget* parent) : QCheckBox(parent) {}
+
+ protected:
+  void initStyleOption(QStyleOptionButton* option) const override {
+    QCheckBox::initStyleOption(option);
+    KeepLookInDisabledWindow(this, option);
+  }
+};
+
 CheckBox::CheckBox(QWidget* parent)
-    : Control(new QCheckBox(parent)), box_(static_cast<QCheckBox*>(widget_)) {
+    : Control(new CheckWidget(parent)), box_(static_cast<QCheckBox*>(widget_)) {
   fore_ = FromQRgb(box_->palette().color(QPalette::WindowText).rgb());
 }
 int CheckBox::Value() const {
@@ -50,8 +62,19 @@ void CheckBox::Refresh() {
 
 // ---- OptionButton
 
+class RadioWidget : public QRadioButton {
+ public:
+  explicit RadioWidget(QWidget* parent) : QRadioButton(parent) {}
+
+ protected:
+  void initStyleOption(QStyleOptionButton* option) const override {
+    QRadioButton::initStyleOption(option);
+    KeepLookInDisabledWindow(this, option);
+  }
+};
+
 OptionButton::OptionButton(QWidget* parent, std::vector<OptionButton*>* group)
-    : Control(new QRadioButton(parent)),
+    : Control(new RadioWidget(parent)),
       button_(static_cast<QRadioButton*>(widget_)),
       group_(group) {
   button_->setAutoExclusive(false);
@@ -80,8 +103,19 @@ void OptionButton::PlayerClick() {
 
 // ---- CommandButton
 
+class PushWidget : public QPushButton {
+ public:
+  explicit PushWidget(QWidget* parent) : QPushButton(parent) {}
+
+ protected:
+  void initStyleOption(QStyleOptionButton* option) const override {
+    QPushButton::initStyleOption(option);
+    KeepLookInDisabledWindow(this, option);
+  }
+};
+
 CommandButton::CommandButton(QWidget* parent)
-    : Control(new QPushButton(parent)), button_(static_cast<QPushButton*>(widget_)) {
+    : Control(new PushWidget(parent)), button_(static_cast<QPushButton*>(widget_)) {
   button_->setAutoDefault(false);
   button_->setDefault(false);
   QObject::connect(button_, &QPushButton::clicked, button_, [this] {

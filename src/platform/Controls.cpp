@@ -1,14 +1,15 @@
 #include "platform/Controls.h"
 
-#include "platform/ControlLook.h"
-#include "platform/SurfaceView.h"
-
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QStyleOption>
 #include <QTimer>
 #include <cmath>
+
+#include "platform/ControlLook.h"
+#include "platform/SurfaceView.h"
 
 namespace rt {
 
@@ -27,6 +28,14 @@ void SetRole(QWidget* w, QPalette::ColorRole role, Colour c) {
   QPalette p = w->palette();
   p.setColor(role, ToQColor(c));
   w->setPalette(p);
+}
+
+void KeepLookInDisabledWindow(const QWidget* w, QStyleOption* option) {
+  if (w->isEnabled() || w->testAttribute(Qt::WA_ForceDisabled)) return;
+  option->state |= QStyle::State_Enabled;
+  // The colour group an enabled control of this window would paint with.
+  const bool active = !w->isVisible() || w->isActiveWindow();
+  option->palette.setCurrentColorGroup(active ? QPalette::Active : QPalette::Inactive);
 }
 
 namespace {
