@@ -1,8 +1,10 @@
 // The buttons: check box, option button and command button.
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyleOptionButton>
+#include <algorithm>
 
 #include "platform/ControlLook.h"
 #include "platform/Controls.h"
@@ -62,14 +64,30 @@ void CheckBox::Refresh() {
 
 // ---- OptionButton
 
+// The arrow keys go round the option's group, ticking the option they reach.
 class RadioWidget : public QRadioButton {
  public:
   explicit RadioWidget(QWidget* parent) : QRadioButton(parent) {}
+  std::function<void(int step)> onArrow;
 
  protected:
   void initStyleOption(QStyleOptionButton* option) const override {
     QRadioButton::initStyleOption(option);
     KeepLookInDisabledWindow(this, option);
+  }
+  void keyPressEvent(QKeyEvent* e) override {
+    switch (e->key()) {
+      case Qt::Key_Up:
+      case Qt::Key_Left:
+        onArrow(-1);
+        break;
+      case Qt::Key_Down:
+      case Qt::Key_Right:
+        onArrow(1);
+        break;
+      default:
+        QRadioButton::keyPressEvent(e);
+    }
   }
 };
 
@@ -79,6 +97,8 @@ OptionButton::OptionButton(QWidget* parent, std::vector<OptionButton*>* group)
       group_(group) {
   button_->setAutoExclusive(false);
   group_->push_back(this);
+  static_cast<RadioWidget*>(button_)->onArrow = [this](int step) { Step(step); };
+  PlaceTabStop();
   QObject::connect(button_, &QRadioButton::clicked, button_, [this](bool) {
     SetValue(true);
     if (onClick_) onClick_();
@@ -92,9 +112,30 @@ void OptionButton::SetValue(bool ticked) {
     for (OptionButton* other : *group_)
       if (other != this) other->button_->setChecked(false);
   button_->setChecked(ticked);
+  PlaceTabStop();
+}
+void OptionButton::Step(int step) {
+  const int count = static_cast<int>(group_->size());
+  const int at =
+      static_cast<int>(std::find(group_->begin(), group_->end(), this) - group_->begin());
+  for (int k = 1; k < count; ++k) {
+    OptionButton* next = (*group_)[((at + step * k) % count + count) % count];
+    if (!next->Visible() || !next->Enabled()) continue;
+    next->button_->setFocus(step < 0 ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+    next->PlayerClick();
+    return;
+  }
+}
+void OptionButton::PlaceTabStop() {
+  // The group is one stop of the Tab key: its ticked option, or its first while none is.
+  OptionButton* stop = group_->front();
+  for (OptionButton* option : *group_)
+    if (option->Value()) stop = option;
+  for (OptionButton* option : *group_)
+    option->button_->setFocusPolicy(option == stop ? Qt::StrongFocus : Qt::ClickFocus);
 }
 void OptionButton::SetBackColour(Colour c) {
-  SetRole(button_, QPalette::Window, c);
+  SetRole(button_, button_->backgroundRole(), c);
   button_->setAutoFillBackground(true);
 }
 void OptionButton::PlayerClick() {
@@ -103,6 +144,7 @@ void OptionButton::PlayerClick() {
 
 // ---- CommandButton
 
+// Space or Enter presses the button that has the focus.
 class PushWidget : public QPushButton {
  public:
   explicit PushWidget(QWidget* parent) : QPushButton(parent) {}
@@ -111,6 +153,12 @@ class PushWidget : public QPushButton {
   void initStyleOption(QStyleOptionButton* option) const override {
     QPushButton::initStyleOption(option);
     KeepLookInDisabledWindow(this, option);
+  }
+  void keyPressEvent(QKeyEvent* e) override {
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter)
+      click();
+    else
+      QPushButton::keyPressEvent(e);
   }
 };
 

@@ -288,6 +288,8 @@ void Image::PlayerMouseDown(float xTwips, float yTwips) {
 PictureBox::PictureBox(QWidget* parent, int width, int height) : Control(nullptr), surface_(width, height) {
   widget_ = new SurfaceView(parent, &surface_);
   widget_->resize(width, height);
+  // A stop of the Tab key, as on the design's platform, though it shows no sign of the focus.
+  widget_->setFocusPolicy(Qt::StrongFocus);
 }
 void PictureBox::SetBackColour(Colour c) {
   SetRole(widget_, QPalette::Window, c);
