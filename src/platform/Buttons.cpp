@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyleOptionButton>
+#include <QStylePainter>
 #include <algorithm>
 
 #include "platform/ControlLook.h"
@@ -144,7 +145,8 @@ void OptionButton::PlayerClick() {
 
 // ---- CommandButton
 
-// Space or Enter presses the button that has the focus.
+// Space or Enter presses the button that has the focus. A flat button shows its face in its back
+// colour inside a single dark line, with no raised edge.
 class PushWidget : public QPushButton {
  public:
   explicit PushWidget(QWidget* parent) : QPushButton(parent) {}
@@ -159,6 +161,28 @@ class PushWidget : public QPushButton {
       click();
     else
       QPushButton::keyPressEvent(e);
+  }
+  void paintEvent(QPaintEvent* e) override {
+    if (!isFlat()) {
+      QPushButton::paintEvent(e);
+      return;
+    }
+    QStylePainter p(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    p.fillRect(rect(), option.palette.button());
+    p.setPen(Qt::black);
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+    QStyleOptionButton label = option;
+    label.rect = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    if (isDown()) label.rect.translate(1, 1);
+    p.drawControl(QStyle::CE_PushButtonLabel, label);
+    if (option.state & QStyle::State_HasFocus) {
+      QStyleOptionFocusRect focus;
+      focus.initFrom(this);
+      focus.rect = rect().adjusted(3, 3, -3, -3);
+      p.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+    }
   }
 };
 
@@ -179,6 +203,9 @@ void CommandButton::SetCaption(const QString& caption) {
 void CommandButton::SetBackColour(Colour c) {
   SetRole(button_, QPalette::Button, c);
   button_->setAutoFillBackground(true);
+}
+void CommandButton::SetFlat(bool flat) {
+  button_->setFlat(flat);
 }
 void CommandButton::PlayerClick() {
   if (button_->isEnabled() && onClick_) onClick_();

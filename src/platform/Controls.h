@@ -183,6 +183,8 @@ class CommandButton : public Control {
   QString Caption() const;
   void SetCaption(const QString& caption);
   void SetBackColour(Colour c);
+  // A flat button: its face in its back colour, no raised edge.
+  void SetFlat(bool flat);
   void OnClick(std::function<void()> handler) { onClick_ = std::move(handler); }
   void PlayerClick();
 
