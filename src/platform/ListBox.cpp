@@ -2,9 +2,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QListWidget>
-#include <QStyleOptionViewItem>
 
-#include "platform/ControlLook.h"
 #include "platform/Controls.h"
 
 namespace rt {
@@ -41,10 +39,6 @@ class ListWidget : public QListWidget {
     if (!index.isValid() || command.testFlag(QItemSelectionModel::Deselect))
       return QItemSelectionModel::NoUpdate;
     return command;
-  }
-  void initViewItemOption(QStyleOptionViewItem* option) const override {
-    QListWidget::initViewItemOption(option);
-    KeepLookInDisabledWindow(this, option);
   }
 
  private:
@@ -132,8 +126,8 @@ void ListBox::Refresh() {
   p.setColor(QPalette::Text, ToQColor(fore_));
   p.setColor(QPalette::Base, ToQColor(back_));
   p.setColor(QPalette::Window, ToQColor(back_));
-  // The chosen row shows in the highlight colours whatever the state of the list's window (the
-  // style takes the disabled ones from the window's state, not from the list's look).
+  // The chosen row shows in the highlight colours in every state of the list's window: the style
+  // would pick the disabled ones in a disabled window, whatever the list's own state.
   for (const QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText})
     p.setColor(role, QApplication::palette().color(QPalette::Active, role));
   list_->setPalette(p);
