@@ -12,18 +12,22 @@
 
 namespace rt {
 
-// ---- CheckBox
-
-class CheckWidget : public QCheckBox {
+// A button of the toolkit that keeps its look in a disabled window.
+template <typename Button>
+class KeepingLook : public Button {
  public:
-  explicit CheckWidget(QWidget* parent) : QCheckBox(parent) {}
+  explicit KeepingLook(QWidget* parent) : Button(parent) {}
 
  protected:
   void initStyleOption(QStyleOptionButton* option) const override {
-    QCheckBox::initStyleOption(option);
+    Button::initStyleOption(option);
     KeepLookInDisabledWindow(this, option);
   }
 };
+
+// ---- CheckBox
+
+using CheckWidget = KeepingLook<QCheckBox>;
 
 CheckBox::CheckBox(QWidget* parent)
     : Control(new CheckWidget(parent)), box_(static_cast<QCheckBox*>(widget_)) {
@@ -66,16 +70,12 @@ void CheckBox::Refresh() {
 // ---- OptionButton
 
 // The arrow keys go round the option's group, ticking the option they reach.
-class RadioWidget : public QRadioButton {
+class RadioWidget : public KeepingLook<QRadioButton> {
  public:
-  explicit RadioWidget(QWidget* parent) : QRadioButton(parent) {}
+  explicit RadioWidget(QWidget* parent) : KeepingLook(parent) {}
   std::function<void(int step)> onArrow;
 
  protected:
-  void initStyleOption(QStyleOptionButton* option) const override {
-    QRadioButton::initStyleOption(option);
-    KeepLookInDisabledWindow(this, option);
-  }
   void keyPressEvent(QKeyEvent* e) override {
     switch (e->key()) {
       case Qt::Key_Up:
@@ -147,15 +147,11 @@ void OptionButton::PlayerClick() {
 
 // Space or Enter presses the button that has the focus. A flat button shows its face in its back
 // colour inside a single dark line, with no raised edge.
-class PushWidget : public QPushButton {
+class PushWidget : public KeepingLook<QPushButton> {
  public:
-  explicit PushWidget(QWidget* parent) : QPushButton(parent) {}
+  explicit PushWidget(QWidget* parent) : KeepingLook(parent) {}
 
  protected:
-  void initStyleOption(QStyleOptionButton* option) const override {
-    QPushButton::initStyleOption(option);
-    KeepLookInDisabledWindow(this, option);
-  }
   void keyPressEvent(QKeyEvent* e) override {
     if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter)
       click();
