@@ -3,6 +3,7 @@
 
 #include <QImage>
 #include <QWidget>
+#include <vector>
 
 #include "Windows.h"
 #include "externals/Externals.h"
@@ -127,13 +128,13 @@ void Levelform::SetUpControls() {
   Label2.SetBackStyle(0);
   Label2.SetWordWrap(true);
 
-  QWidget::setTabOrder(Command4.Widget(), Command3.Widget());
-  QWidget::setTabOrder(Command3.Widget(), Option1[0].Widget());
-  QWidget::setTabOrder(Option1[0].Widget(), List1[0].Widget());
-  for (int i = 0; i < 4; ++i) QWidget::setTabOrder(List1[i].Widget(), List1[i + 1].Widget());
-  QWidget::setTabOrder(List1[4].Widget(), Command1.Widget());
-  QWidget::setTabOrder(Command1.Widget(), Command2.Widget());
-  QWidget::setTabOrder(Command2.Widget(), Command5.Widget());
+  // The design's tab order; the six options are one stop, at the ticked one.
+  std::vector<rt::Control*> tabOrder = {&Command4, &Command3};
+  for (rt::OptionButton& option : Option1) tabOrder.push_back(&option);
+  for (rt::ListBox& column : List1) tabOrder.push_back(&column);
+  tabOrder.insert(tabOrder.end(), {&Command1, &Command2, &Picture1, &Command5});
+  for (std::size_t i = 1; i < tabOrder.size(); ++i)
+    QWidget::setTabOrder(tabOrder[i - 1]->Widget(), tabOrder[i]->Widget());
   Command4.Widget()->setFocus();
 }
 

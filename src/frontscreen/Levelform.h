@@ -32,7 +32,7 @@ class Levelform : public rt::Form {
  public:
   rt::Label Label6{F()};     // the intro or the end-of-game report
   rt::Label Label10{F()};    // the ticked level's description
-  rt::PictureBox Picture1{F(), 360, 105};  // the landing chart of the last game
+  rt::PictureBox Picture1{F(), 361, 105};  // the landing chart of the last game
   rt::Label Label5{F()};     // fixed hint
   rt::TextBox Text3{F(), false};  // the outcome word of the last game; "start" before any
   rt::TextBox Text4{F(), false};  // seconds remaining

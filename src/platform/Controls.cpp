@@ -1,18 +1,15 @@
 #include "platform/Controls.h"
 
-#include "platform/SurfaceView.h"
-
-#include <QCheckBox>
 #include <QLabel>
-#include <QListWidget>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QScrollBar>
+#include <QStyleOption>
 #include <QTimer>
 #include <cmath>
+
+#include "platform/ControlLook.h"
+#include "platform/SurfaceView.h"
 
 namespace rt {
 
@@ -27,12 +24,21 @@ QFont MakeFont(const QString& family, double points, bool bold, bool italic, boo
   return font;
 }
 
-namespace {
 void SetRole(QWidget* w, QPalette::ColorRole role, Colour c) {
   QPalette p = w->palette();
   p.setColor(role, ToQColor(c));
   w->setPalette(p);
 }
+
+void KeepLookInDisabledWindow(const QWidget* w, QStyleOption* option) {
+  if (w->isEnabled() || w->testAttribute(Qt::WA_ForceDisabled)) return;
+  option->state |= QStyle::State_Enabled;
+  // The colour group an enabled control of this window would paint with.
+  const bool active = !w->isVisible() || w->isActiveWindow();
+  option->palette.setCurrentColorGroup(active ? QPalette::Active : QPalette::Inactive);
+}
+
+namespace {
 QString ForDisplay(QString text) {
   text.replace("\r\n", "\n");
   text.replace('\r', '\n');
@@ -152,190 +158,6 @@ void TextBox::Refresh() {
   p.setColor(QPalette::Base, ToQColor(back_));
   p.setColor(QPalette::WindowText, ToQColor(fore_));
   edit_->setPalette(p);
-}
-
-// ---- ListBox
-
-// The list's click runs once the player's press or key has finished choosing a row, so the
-// handler sees the new choice and may undo it; rows chosen by code run nothing.
-class ListWidget : public QListWidget {
- public:
-  explicit ListWidget(QWidget* parent) : QListWidget(parent) {}
-  std::function<void()> onPlayerChoice;
-
-  int Chosen() const {
-    const QListWidgetItem* item = currentItem();
-    return item && item->isSelected() ? currentRow() : -1;
-  }
-
- protected:
-  // The mouse reaches the list through its viewport, the keys through the list itself.
-  bool viewportEvent(QEvent* e) override {
-    const bool mouse = e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseMove ||
-                       e->type() == QEvent::MouseButtonRelease;
-    return Watch(mouse, [&] { return QListWidget::viewportEvent(e); });
-  }
-  bool event(QEvent* e) override {
-    return Watch(e->type() == QEvent::KeyPress, [&] { return QListWidget::event(e); });
-  }
-
- private:
-  template <typename Handle>
-  bool Watch(bool player, Handle handle) {
-    const int before = player ? Chosen() : -1;
-    const bool handled = handle();
-    if (player && Chosen() != before && Chosen() >= 0 && onPlayerChoice) onPlayerChoice();
-    return handled;
-  }
-};
-
-ListBox::ListBox(QWidget* parent) : Control(new ListWidget(parent)), list_(static_cast<ListWidget*>(widget_)) {
-  list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  list_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  list_->setSelectionMode(QAbstractItemView::SingleSelection);
-  list_->setUniformItemSizes(true);
-  list_->setSpacing(0);
-  list_->setFrameStyle(QFrame::NoFrame);
-  list_->setTextElideMode(Qt::ElideNone);
-  list_->onPlayerChoice = [this] {
-    if (onClick_) onClick_();
-  };
-  Refresh();
-}
-void ListBox::AddItem(const QString& text, int index) {
-  auto* item = new QListWidgetItem(text);
-  if (rowHeight_ > 0) item->setSizeHint(QSize(0, rowHeight_));
-  if (index < 0 || index >= list_->count())
-    list_->addItem(item);
-  else
-    list_->insertItem(index, item);
-}
-void ListBox::RemoveItem(int index) {
-  if (index < 0 || index >= list_->count()) return;
-  delete list_->takeItem(index);
-}
-void ListBox::Clear() {
-  list_->clear();
-}
-int ListBox::ListCount() const { return list_->count(); }
-QString ListBox::List(int index) const {
-  const QListWidgetItem* item = list_->item(index);
-  return item ? item->text() : QString();
-}
-void ListBox::SetList(int index, const QString& text) {
-  if (QListWidgetItem* item = list_->item(index)) item->setText(text);
-}
-int ListBox::ListIndex() const { return list_->Chosen(); }
-void ListBox::SetListIndex(int index) {
-  if (index < 0 || index >= list_->count()) {
-    list_->clearSelection();
-    list_->setCurrentRow(-1);
-  } else {
-    list_->setCurrentRow(index);
-  }
-}
-void ListBox::SetForeColour(Colour c) {
-  fore_ = c;
-  Refresh();
-}
-void ListBox::SetBackColour(Colour c) {
-  back_ = c;
-  Refresh();
-}
-void ListBox::SetBorder(bool threeD) {
-  list_->setFrameStyle(threeD ? (QFrame::StyledPanel | QFrame::Sunken) : QFrame::NoFrame);
-}
-void ListBox::SetRowHeight(int pixels) {
-  rowHeight_ = pixels;
-  for (int i = 0; i < list_->count(); ++i) list_->item(i)->setSizeHint(QSize(0, pixels));
-}
-void ListBox::PlayerSelect(int index) {
-  if (index < 0 || index >= list_->count() || !list_->isEnabled() || index == ListIndex()) return;
-  list_->setCurrentRow(index);
-  if (onClick_) onClick_();
-}
-void ListBox::Refresh() {
-  QPalette p = list_->palette();
-  p.setColor(QPalette::Text, ToQColor(fore_));
-  p.setColor(QPalette::Base, ToQColor(back_));
-  p.setColor(QPalette::Window, ToQColor(back_));
-  list_->setPalette(p);
-  list_->viewport()->update();
-}
-
-// ---- CheckBox
-
-CheckBox::CheckBox(QWidget* parent) : Control(new QCheckBox(parent)), box_(static_cast<QCheckBox*>(widget_)) {
-  fore_ = FromQRgb(box_->palette().color(QPalette::WindowText).rgb());
-}
-int CheckBox::Value() const { return box_->isChecked() ? 1 : 0; }
-void CheckBox::SetValue(int value) { box_->setChecked(value != 0); }
-void CheckBox::SetCaption(const QString& caption) { box_->setText(caption); }
-void CheckBox::SetForeColour(Colour c) {
-  fore_ = c;
-  Refresh();
-}
-void CheckBox::SetBackColour(Colour c) {
-  back_ = c;
-  Refresh();
-}
-void CheckBox::SetBoxRight(bool right) {
-  box_->setLayoutDirection(right ? Qt::RightToLeft : Qt::LeftToRight);
-}
-void CheckBox::PlayerClick() { box_->click(); }
-void CheckBox::Refresh() {
-  QPalette p = box_->palette();
-  p.setColor(QPalette::WindowText, ToQColor(fore_));
-  if (back_ >= 0) {
-    p.setColor(QPalette::Window, ToQColor(back_));
-    p.setColor(QPalette::Button, ToQColor(back_));
-  }
-  box_->setPalette(p);
-  box_->setAutoFillBackground(back_ >= 0);
-}
-
-// ---- OptionButton
-
-OptionButton::OptionButton(QWidget* parent, std::vector<OptionButton*>* group)
-    : Control(new QRadioButton(parent)), button_(static_cast<QRadioButton*>(widget_)), group_(group) {
-  button_->setAutoExclusive(false);
-  group_->push_back(this);
-  QObject::connect(button_, &QRadioButton::clicked, button_, [this](bool) {
-    SetValue(true);
-    if (onClick_) onClick_();
-  });
-}
-bool OptionButton::Value() const { return button_->isChecked(); }
-void OptionButton::SetValue(bool ticked) {
-  if (ticked)
-    for (OptionButton* other : *group_)
-      if (other != this) other->button_->setChecked(false);
-  button_->setChecked(ticked);
-}
-void OptionButton::SetBackColour(Colour c) {
-  SetRole(button_, QPalette::Window, c);
-  button_->setAutoFillBackground(true);
-}
-void OptionButton::PlayerClick() { button_->click(); }
-
-// ---- CommandButton
-
-CommandButton::CommandButton(QWidget* parent)
-    : Control(new QPushButton(parent)), button_(static_cast<QPushButton*>(widget_)) {
-  button_->setAutoDefault(false);
-  button_->setDefault(false);
-  QObject::connect(button_, &QPushButton::clicked, button_, [this] {
-    if (onClick_) onClick_();
-  });
-}
-QString CommandButton::Caption() const { return button_->text(); }
-void CommandButton::SetCaption(const QString& caption) { button_->setText(caption); }
-void CommandButton::SetBackColour(Colour c) {
-  SetRole(button_, QPalette::Button, c);
-  button_->setAutoFillBackground(true);
-}
-void CommandButton::PlayerClick() {
-  if (button_->isEnabled() && onClick_) onClick_();
 }
 
 // ---- Frame
@@ -466,6 +288,8 @@ void Image::PlayerMouseDown(float xTwips, float yTwips) {
 PictureBox::PictureBox(QWidget* parent, int width, int height) : Control(nullptr), surface_(width, height) {
   widget_ = new SurfaceView(parent, &surface_);
   widget_->resize(width, height);
+  // A stop of the Tab key, as on the design's platform, though it shows no sign of the focus.
+  widget_->setFocusPolicy(Qt::StrongFocus);
 }
 void PictureBox::SetBackColour(Colour c) {
   SetRole(widget_, QPalette::Window, c);

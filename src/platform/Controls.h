@@ -156,7 +156,8 @@ class CheckBox : public Control {
   Colour back_ = -1;
 };
 
-// One option button of a group: at most one of the group is ticked.
+// One option button of a group: at most one of the group is ticked. The group is one stop of the
+// Tab key, and the arrow keys move the tick within it.
 class OptionButton : public Control {
  public:
   OptionButton(QWidget* parent, std::vector<OptionButton*>* group);
@@ -168,6 +169,9 @@ class OptionButton : public Control {
   void PlayerClick();
 
  private:
+  // Moves the focus and the tick to the next option of the group (-1 the one before), round.
+  void Step(int step);
+  void PlaceTabStop();
   QRadioButton* button_;
   std::vector<OptionButton*>* group_;
   std::function<void()> onClick_;
@@ -179,6 +183,8 @@ class CommandButton : public Control {
   QString Caption() const;
   void SetCaption(const QString& caption);
   void SetBackColour(Colour c);
+  // A flat button: its face in its back colour, no raised edge.
+  void SetFlat(bool flat);
   void OnClick(std::function<void()> handler) { onClick_ = std::move(handler); }
   void PlayerClick();
 

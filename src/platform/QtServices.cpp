@@ -181,9 +181,11 @@ void QtHelp::Show(const QString& file) {
 }
 
 void RegisterFonts() {
-  const QString dir = "/usr/share/wine/fonts/";
-  for (const char* face : {"tahoma.ttf", "tahomabd.ttf"})
-    if (QFile::exists(dir + face)) QFontDatabase::addApplicationFont(dir + face);
+  // Only the regular face: the bold one beside it is bold in its small bitmaps alone (up to
+  // 12 px) and draws regular strokes at the 13 px of the panel's bold captions. Asked for bold,
+  // the font engine emboldens the regular face, one pixel wider a letter.
+  const QString tahoma = "/usr/share/wine/fonts/tahoma.ttf";
+  if (QFile::exists(tahoma)) QFontDatabase::addApplicationFont(tahoma);
   // The dialog font of the design: the metric-compatible sans serif reads best at its sizes.
   if (QFontDatabase::hasFamily("Liberation Sans"))
     QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");

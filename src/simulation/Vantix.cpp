@@ -99,6 +99,7 @@ void Vantix::SetUpControls() {
   Command2.SetCaption("SEND");
   Command2.SetFont(MakeFont("MS Sans Serif", 8.25));
   Command2.SetBackColour(Rgb(128, 0, 0));
+  Command2.SetFlat(true);
   Command2.OnClick([this] { Command2_Click(); });
 
   Check1.Move(560, 504, 105, 17);

@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QTest>
+#include <functional>
 #include <optional>
 
 #include "PanelFixture.h"
@@ -242,4 +244,88 @@ TEST(Selection, RealMouseClicksOnTheListsChooseWhatWasClicked) {
   EXPECT_EQ(g.List1[3].ListIndex(), -1);
   EXPECT_TRUE(qobject_cast<QListWidget*>(g.List1[3].Widget())->selectedItems().isEmpty());
   EXPECT_EQ(g.List1[0].ListIndex(), 2);
+}
+
+namespace {
+// A gesture of the player on a list's widget, with the row it is aimed at.
+using Gesture = std::function<void(QListWidget* list, int row)>;
+
+QPoint RowCentre(QListWidget* list, int row) {
+  return list->visualItemRect(list->item(row)).center();
+}
+QPoint BelowTheRows(QListWidget* list) {
+  const QRect last = list->visualItemRect(list->item(list->count() - 1));
+  return {last.center().x(), last.bottom() + 4};
+}
+void DoubleClick(QListWidget* list, QPoint at) {
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+  QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+  QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, at);
+}
+}  // namespace
+
+/** A choice in the panel's lists changes only by choosing another row. A press below the rows,
+ *  a Ctrl+click or Ctrl+Space on the chosen row, or a double click below the rows leave the
+ *  aircraft and the command chosen and run no handler, so the next SEND still sends; a gesture
+ *  that reaches another row chooses it and runs the click once. */
+TEST(Selection, OnlyChoosingAnotherRowChangesAChoiceOnTheLists) {
+  struct Case {
+    const char* gesture;
+    Gesture act;
+    bool choosesTheOtherRow;
+  } cases[] = {
+      {"press below the rows",
+       [](QListWidget* l, int) {
+         QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, BelowTheRows(l));
+       },
+       false},
+      {"Ctrl+click on the chosen row",
+       [](QListWidget* l, int) {
+         QTest::mouseClick(l->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                           RowCentre(l, l->currentRow()));
+       },
+       false},
+      {"Ctrl+Space",
+       [](QListWidget* l, int) { QTest::keyClick(l, Qt::Key_Space, Qt::ControlModifier); }, false},
+      {"double click below the rows", [](QListWidget* l, int) { DoubleClick(l, BelowTheRows(l)); },
+       false},
+      {"Ctrl+click on another row",
+       [](QListWidget* l, int row) {
+         QTest::mouseClick(l->viewport(), Qt::LeftButton, Qt::ControlModifier, RowCentre(l, row));
+       },
+       true},
+      {"double click on another row",
+       [](QListWidget* l, int row) {
+         QTest::mouseDClick(l->viewport(), Qt::LeftButton, {}, RowCentre(l, row));
+         QTest::mouseRelease(l->viewport(), Qt::LeftButton, {}, RowCentre(l, row));
+       },
+       true},
+      {"arrow key down", [](QListWidget* l, int) { QTest::keyClick(l, Qt::Key_Down); }, true},
+  };
+  for (const Case& c : cases) {
+    for (bool onTheCommands : {true, false}) {
+      SCOPED_TRACE(testing::Message()
+                   << c.gesture << (onTheCommands ? " on the commands" : " on the aircraft"));
+      PanelFixture f;
+      f.Add(2, {2, 1, 185, 130, 6500});
+      Vantix& g = f.game();
+      g.List1[0].PlayerSelect(0);  // A, heading 80
+      g.List2.PlayerSelect(kLeft);
+      g.Image1.PlayerMouseDown(DialTwips(-40), DialTwips(0));
+      ASSERT_EQ(g.Label2.Caption(), "270");
+      rt::ListBox& list = onTheCommands ? g.List2 : g.List1[0];
+      const int before = list.ListIndex();
+      c.act(qobject_cast<QListWidget*>(list.Widget()), before + 1);
+      if (!c.choosesTheOtherRow) {
+        EXPECT_EQ(list.ListIndex(), before);
+        EXPECT_EQ(g.Label2.Caption(), "270") << "no handler ran";
+        g.Command2.PlayerClick();
+        EXPECT_NE(g.Text1.Text(), "") << "SEND still sends";
+      } else {
+        EXPECT_EQ(list.ListIndex(), before + 1);
+        // RIGHT, or LEFT for B, loads the selector with the heading of the aircraft chosen.
+        EXPECT_EQ(g.Label2.Caption(), onTheCommands ? "80" : "185") << "the click ran";
+      }
+    }
+  }
 }

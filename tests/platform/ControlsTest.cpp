@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <QWidget>
 #include <memory>
 
@@ -94,6 +95,21 @@ TEST(Controls, PicturesReportMousePositionsInTwips) {
   image.PlayerMouseDown(720, 45);
   EXPECT_EQ(gotX, 720);
   EXPECT_EQ(gotY, 45);
+}
+
+/** A control greys only when it is disabled itself: in a disabled window it keeps its look. */
+TEST(Controls, OnlyAControlDisabledItselfLooksDisabled) {
+  QWidget window;
+  window.resize(100, 40);
+  rt::CommandButton button(&window);
+  button.Move(0, 0, 65, 25);
+  button.SetCaption("Next >>");
+  const QImage enabled = button.Widget()->grab().toImage();
+  window.setEnabled(false);
+  EXPECT_EQ(button.Widget()->grab().toImage(), enabled);
+  window.setEnabled(true);
+  button.SetEnabled(false);
+  EXPECT_NE(button.Widget()->grab().toImage(), enabled);
 }
 
 namespace {
