@@ -1,6 +1,99 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
+#include <set>
+#include <vector>
+
+#include "support/Player.h"
+#include "support/QStringPrinter.h"
 #include "support/TestWorld.h"
+
+namespace {
+
+// What one tick of a game did, seen from the player's seat: in the wait at its end.
+struct TickSeen {
+  int tick = 0;       // by the game clock
+  double start = 0;   // on the fake clock: the end of the previous tick's wait
+  double work = 0;    // how long the tick ran before its wait began
+  double period = 0;  // from its start to the end of its wait
+  int yields = 0;
+  QString clock;
+  int requests = 0;                           // new aircraft asked for (each reseeds)
+  std::vector<std::pair<int, int>> arrivals;  // (slot, AcState) of arrivals new in the tick
+  int departures = 0;                         // departures new in the tick
+  std::pair<int, int> emergency;              // (EmergencyAc, EmergencyKind)
+  int screenFault = 0;                        // CrtFault
+};
+
+// Records a whole game tick by tick through the yields of the waits. The player's actions for
+// the next tick run in the first yield of each wait.
+class GameRecorder {
+ public:
+  explicit GameRecorder(TestWorld& world) : world_(world) {
+    world.events.onYield = [this] { Yield(); };
+  }
+  std::function<void(Vantix&, int tick)> afterTick;
+  std::vector<TickSeen> ticks;
+
+ private:
+  void Yield() {
+    Vantix& g = world_.game();
+    const double now = world_.clock.Now();
+    const int tick = 3600 - (g.ClockMin * 60 + g.ClockSec);
+    if (tick == 0) {  // the set-up's yields
+      lastEnd_ = now;
+      return;
+    }
+    if (ticks.empty() || ticks.back().tick != tick) {
+      TickSeen& t = ticks.emplace_back();
+      t.tick = tick;
+      t.start = lastEnd_;
+      t.work = now - lastEnd_;
+      t.clock = g.Label27.Caption();
+      t.requests = static_cast<int>(world_.random.seeds.size()) - seeds_;
+      seeds_ = static_cast<int>(world_.random.seeds.size());
+      for (int s = 1; s <= 29; ++s) {
+        if (g.AcState[s] != 0 && state_[s] == 0) {
+          if (s <= 20) t.arrivals.emplace_back(s, g.AcState[s]);
+          else ++t.departures;
+        }
+        state_[s] = g.AcState[s];
+      }
+      t.emergency = {g.EmergencyAc, g.EmergencyKind};
+      t.screenFault = g.CrtFault;
+      if (afterTick) afterTick(g, tick);
+    }
+    TickSeen& t = ticks.back();
+    ++t.yields;
+    t.period = now - t.start;
+    lastEnd_ = now;
+  }
+  TestWorld& world_;
+  double lastEnd_ = 0;
+  int seeds_ = 0;
+  int state_[30] = {};
+};
+
+// The clock shown after tick k: 60 minutes counted down a second a tick, then -1:59.
+QString ClockAfter(int tick) {
+  if (tick == 3601) return "-1:59";
+  const int left = 3600 - tick;
+  return QString("%1:%2").arg(left / 60).arg(left % 60, 2, 10, QChar('0'));
+}
+
+// Draws that start an emergency (r x 400 above 398) of the kind, counted n through the
+// arrivals; and one that starts a screen fault (r x 600 above 599).
+constexpr float kStrike = 0.999f;
+constexpr float kCalm = 0.5f;
+float KindDraw(int kind) {
+  return (kind - 0.5f) / 5.0f;
+}
+float CountDraw(int n) {
+  return (n - 5 + 0.5f) / 30.0f;
+}
+
+}  // namespace
 
 /** A level-1 game left alone runs its 3601 ticks and ends on time: the clock shows -1:59 and the
  *  front screen is handed "time", -1 seconds, full safety and no landing at level 1. */
@@ -28,23 +121,85 @@ TEST(GameRun, TheGameReadsItsLevelFromTheTickedOption) {
   EXPECT_EQ(world.front().Text6.Text(), "400");
 }
 
-/** The first tick shows 59:59; the clock runs down one second a tick. */
-TEST(GameRun, TheClockShowsFiftyNineFiftyNineAfterTheFirstTick) {
-  TestWorld world;
-  QStringList shown;
-  world.events.onYield = [&] {
-    if (world.game().GameRunning() && shown.size() < 62 &&
-        (shown.isEmpty() || shown.back() != world.game().Label27.Caption()))
-      shown << world.game().Label27.Caption();
+/** Whole games left alone, tick by tick. Each tick lasts 1 s, or 0.2 s while Fast is ticked
+ *  (from the tick after the click), measured from its start with its work included; a tick whose
+ *  work outlasts that is followed at once by the next; a tick spanning midnight ends on time.
+ *  The clock counts down from 59:59 to -1:59 over 3601 ticks. New traffic: the first random
+ *  arrival in tick 60, the next 77 ticks later (r = 0.5, no landing), then every 160 (the
+ *  longest gap); from level 3 a departure in tick 1 and every second game minute after, 30 in
+ *  all. At level 6 an emergency strikes when the draw says so and no second one is rolled while
+ *  it lasts, so the draw that would have struck starts a screen fault, which lasts 119 ticks. */
+TEST(GameRun, WholeGamesKeepTheirTickPeriodsClockAndTraffic) {
+  constexpr double kDrawCost = 0.1;  // the tick's work, in fake seconds per random draw
+  struct Case {
+    const char* what;
+    std::int16_t level;
+    double start;         // the clock at Start, seconds since midnight
+    int fastFrom, fastTo;  // Fast is ticked for these ticks
   };
-  world.front().Command3.PlayerClick();
-  ASSERT_GE(shown.size(), 62);
-  // The set-up's yields see the clock of the last game (none yet); the ticks then count down.
-  const int first = shown.indexOf("59:59");
-  ASSERT_GE(first, 0);
-  EXPECT_EQ(shown[first + 1], "59:58");
-  EXPECT_EQ(shown[first + 59], "59:00");
-  EXPECT_EQ(shown[first + 60], "58:59");
+  const Case cases[] = {
+      {"level 1", 1, 36000, 0, 0},
+      {"level 2, Fast, its first tick across midnight", 2, 86399.9, 1, 9999},
+      {"level 3 from just before midnight, Fast for a while", 3, 86399.5, 1000, 2000},
+      {"level 6", 6, 36000, 0, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    TestWorld world;
+    GameRecorder recorder(world);
+    world.clock.Set(c.start);
+    world.random.steady = kCalm;
+    bool costly = false;
+    world.random.onDraw = [&] {
+      if (costly) world.clock.Advance(kDrawCost);
+    };
+    recorder.afterTick = [&](Vantix& g, int tick) {
+      costly = true;
+      if (tick == c.fastFrom - 1) g.Check3.SetValue(1);
+      if (tick == c.fastTo - 1) g.Check3.SetValue(0);
+      // At level 6, after the redraw's flicker draw: an emergency in tick 100 (kind 4, counted
+      // to slot 2, B), and in tick 200 the draw that would strike again.
+      if (c.level == 6 && tick == 99) world.random.script = {kCalm, kStrike, KindDraw(4), CountDraw(7)};
+      if (c.level == 6 && tick == 199) world.random.script = {kCalm, kStrike};
+    };
+    world.game().Check3.SetValue(c.fastFrom == 1 ? 1 : 0);
+    world.front().Option1[c.level - 1].SetValue(true);
+    world.front().Command3.PlayerClick();  // Start
+    ASSERT_FALSE(world.events.spun);
+    ASSERT_EQ(world.front().Text3.Text(), "time");
+
+    std::set<int> arrivalRequests = {60};
+    for (int t = 137; t <= 3601; t += 160) arrivalRequests.insert(t);
+    std::set<int> departures;
+    if (c.level > 2)
+      for (int t = 1; t <= 3481; t += 120) departures.insert(t);
+    const std::map<int, std::vector<std::pair<int, int>>> arrivals = {
+        {1, {{1, 3}, {2, 2}, {3, 1}, {4, 4}}},  // the set-up's four, first seen in tick 1
+        {60, {{5, 3}}},
+        {137, {{6, 3}}},  // stack 3 is then full: later requests bring nobody
+    };
+
+    ASSERT_EQ(recorder.ticks.size(), 3601u);
+    for (int k = 1; k <= 3601; ++k) {
+      const TickSeen& t = recorder.ticks[k - 1];
+      SCOPED_TRACE(testing::Message() << "tick " << k);
+      ASSERT_EQ(t.tick, k);
+      ASSERT_EQ(t.clock, ClockAfter(k));
+      const double period = c.fastFrom <= k && k < c.fastTo ? 0.2 : 1.0;
+      const double due = std::max(period, t.work);
+      ASSERT_GE(t.period, due - 1e-6) << "work " << t.work;
+      ASSERT_LE(t.period, due + 0.01) << "work " << t.work;
+      const int setUp = k == 1 ? 4 : 0;
+      ASSERT_EQ(t.requests, setUp + static_cast<int>(arrivalRequests.count(k) + departures.count(k)));
+      ASSERT_EQ(t.departures, static_cast<int>(departures.count(k)));
+      const auto a = arrivals.find(k);
+      ASSERT_EQ(t.arrivals, a == arrivals.end() ? decltype(a->second)() : a->second);
+      const bool struck = c.level == 6 && k >= 100;
+      ASSERT_EQ(t.emergency, struck ? std::make_pair(2, 4) : std::make_pair(0, 0));
+      const bool fault = c.level == 6 && k >= 200 && k < 319;
+      ASSERT_EQ(t.screenFault, fault ? 319 - k : 0);
+    }
+  }
 }
 
 /** The next arrival comes 30 + ((minutes begun) / (landings + 0.6) - r) x 40 ticks later,
