@@ -55,8 +55,10 @@ class GameRecorder {
       seeds_ = static_cast<int>(world_.random.seeds.size());
       for (int s = 1; s <= 29; ++s) {
         if (g.AcState[s] != 0 && state_[s] == 0) {
-          if (s <= 20) t.arrivals.emplace_back(s, g.AcState[s]);
-          else ++t.departures;
+          if (s <= 20)
+            t.arrivals.emplace_back(s, g.AcState[s]);
+          else
+            ++t.departures;
         }
         state_[s] = g.AcState[s];
       }
@@ -134,7 +136,7 @@ TEST(GameRun, WholeGamesKeepTheirTickPeriodsClockAndTraffic) {
   struct Case {
     const char* what;
     std::int16_t level;
-    double start;         // the clock at Start, seconds since midnight
+    double start;          // the clock at Start, seconds since midnight
     int fastFrom, fastTo;  // Fast is ticked for these ticks
   };
   const Case cases[] = {
@@ -159,7 +161,8 @@ TEST(GameRun, WholeGamesKeepTheirTickPeriodsClockAndTraffic) {
       if (tick == c.fastTo - 1) g.Check3.SetValue(0);
       // At level 6, after the redraw's flicker draw: an emergency in tick 100 (kind 4, counted
       // to slot 2, B), and in tick 200 the draw that would strike again.
-      if (c.level == 6 && tick == 99) world.random.script = {kCalm, kStrike, KindDraw(4), CountDraw(7)};
+      if (c.level == 6 && tick == 99)
+        world.random.script = {kCalm, kStrike, KindDraw(4), CountDraw(7)};
       if (c.level == 6 && tick == 199) world.random.script = {kCalm, kStrike};
     };
     world.game().Check3.SetValue(c.fastFrom == 1 ? 1 : 0);
@@ -190,7 +193,8 @@ TEST(GameRun, WholeGamesKeepTheirTickPeriodsClockAndTraffic) {
       ASSERT_GE(t.period, due - 1e-6) << "work " << t.work;
       ASSERT_LE(t.period, due + 0.01) << "work " << t.work;
       const int setUp = k == 1 ? 4 : 0;
-      ASSERT_EQ(t.requests, setUp + static_cast<int>(arrivalRequests.count(k) + departures.count(k)));
+      ASSERT_EQ(t.requests,
+                setUp + static_cast<int>(arrivalRequests.count(k) + departures.count(k)));
       ASSERT_EQ(t.departures, static_cast<int>(departures.count(k)));
       const auto a = arrivals.find(k);
       ASSERT_EQ(t.arrivals, a == arrivals.end() ? decltype(a->second)() : a->second);
@@ -210,10 +214,10 @@ TEST(GameRun, TheNextArrivalDependsOnTheLandingsPerMinute) {
     float r;
     int next;
   } cases[] = {
-      {59, 0, 0.5f, 77},    // 30 + (1 / 0.6 - 0.5) x 40 = 76.67
-      {59, 5, 0.99f, 30},   // below 30 is held at 30
-      {10, 0, 0.0f, 160},   // above 160 is held at 160
-      {57, 2, 0.25f, 66},   // 30 + (3 / 2.6 - 0.25) x 40 = 66.15
+      {59, 0, 0.5f, 77},   // 30 + (1 / 0.6 - 0.5) x 40 = 76.67
+      {59, 5, 0.99f, 30},  // below 30 is held at 30
+      {10, 0, 0.0f, 160},  // above 160 is held at 160
+      {57, 2, 0.25f, 66},  // 30 + (3 / 2.6 - 0.25) x 40 = 66.15
   };
   for (const auto& c : cases) {
     TestWorld world;
