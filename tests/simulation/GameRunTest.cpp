@@ -5,6 +5,7 @@
 #include <set>
 #include <vector>
 
+#include "platform/Numbers.h"
 #include "support/Player.h"
 #include "support/QStringPrinter.h"
 #include "support/TestWorld.h"
@@ -203,6 +204,50 @@ TEST(GameRun, WholeGamesKeepTheirTickPeriodsClockAndTraffic) {
       const bool fault = c.level == 6 && k >= 200 && k < 319;
       ASSERT_EQ(t.screenFault, fault ? 319 - k : 0);
     }
+  }
+}
+
+/** A crash or a collision ends the game in its own tick at once: no clock step, no redraw and
+ *  no wait. The game-over box follows with the explosion still on the radar, and the front
+ *  screen is handed the clock of the tick before. */
+TEST(GameRun, ACrashOrACollisionEndsTheGameInItsTickAtOnce) {
+  constexpr rt::Colour kExplosionRed = 0x0000FF;
+  for (const bool collision : {false, true}) {
+    SCOPED_TRACE(collision ? "collision" : "crash");
+    TestWorld world;
+    Player player(world);
+    double tickEnd = 0;  // when tick 30, the last whole one, ends
+    player.afterTick = [&](Vantix& g, int tick) {
+      if (tick != 30) return;
+      tickEnd = world.clock.Now() + 1;
+      if (collision) {
+        // B on A, at its altitude: A's next move leaves them under a pixel apart.
+        g.PosX[2][0] = g.PosX[1][0];
+        g.PosY[2][0] = g.PosY[1][0];
+        g.AcAlt[2] = g.TargetAlt[2] = g.AcAlt[1];
+      } else {
+        // A at 500 ft over ground rising to 1000 ft all around it.
+        g.AcAlt[1] = g.TargetAlt[1] = 500;
+        const int x = rt::CInt(g.PosX[1][0]), y = rt::CInt(g.PosY[1][0]);
+        for (int dx = -4; dx <= 4; ++dx)
+          for (int dy = -4; dy <= 4; ++dy) g.GroundBand[x + dx][y + dy] = 1;
+      }
+    };
+    double boxAt = 0;
+    rt::Colour explosion = 0;
+    QString secondsLeft;
+    world.dialogs.onMsgBox = [&](const QString&) {
+      Vantix& g = world.game();
+      boxAt = world.clock.Now();
+      // Inside the red heart of the explosion, clear of the aircraft's own dot.
+      explosion = g.Draw().Point(rt::CInt(g.PosX[1][0]) + 5, rt::CInt(g.PosY[1][0]));
+      secondsLeft = world.front().Text4.Text();
+    };
+    world.front().Command3.PlayerClick();
+    EXPECT_EQ(world.front().Text3.Text(), collision ? "collision" : "crashed");
+    EXPECT_EQ(secondsLeft, "3570");  // 59:30, the clock after tick 30
+    EXPECT_EQ(explosion, kExplosionRed);
+    EXPECT_NEAR(boxAt, tickEnd, 0.01) << "the box comes as tick 31 starts";
   }
 }
 
