@@ -5,6 +5,7 @@
 #include <set>
 #include <vector>
 
+#include "Draws.h"
 #include "platform/Numbers.h"
 #include "support/Player.h"
 #include "support/QStringPrinter.h"
@@ -18,7 +19,6 @@ struct TickSeen {
   double start = 0;   // on the fake clock: the end of the previous tick's wait
   double work = 0;    // how long the tick ran before its wait began
   double period = 0;  // from its start to the end of its wait
-  int yields = 0;
   QString clock;
   int requests = 0;                           // new aircraft asked for (each reseeds)
   std::vector<std::pair<int, int>> arrivals;  // (slot, AcState) of arrivals new in the tick
@@ -68,7 +68,6 @@ class GameRecorder {
       if (afterTick) afterTick(g, tick);
     }
     TickSeen& t = ticks.back();
-    ++t.yields;
     t.period = now - t.start;
     lastEnd_ = now;
   }
@@ -85,34 +84,10 @@ QString ClockAfter(int tick) {
   return QString("%1:%2").arg(left / 60).arg(left % 60, 2, 10, QChar('0'));
 }
 
-// Draws that start an emergency (r x 400 above 398) of the kind, counted n through the
-// arrivals; and one that starts a screen fault (r x 600 above 599).
-constexpr float kStrike = 0.999f;
+// A draw that starts nothing, and in a new arrival's interval gives 77 ticks after the first.
 constexpr float kCalm = 0.5f;
-float KindDraw(int kind) {
-  return (kind - 0.5f) / 5.0f;
-}
-float CountDraw(int n) {
-  return (n - 5 + 0.5f) / 30.0f;
-}
 
 }  // namespace
-
-/** A level-1 game left alone runs its 3601 ticks and ends on time: the clock shows -1:59 and the
- *  front screen is handed "time", -1 seconds, full safety and no landing at level 1. */
-TEST(GameRun, AGameLeftAloneRunsOutOfTimeAndHandsOverItsResult) {
-  TestWorld world;
-  world.front().Command3.PlayerClick();  // Start
-  EXPECT_EQ(world.front().Text3.Text(), "time");
-  EXPECT_EQ(world.front().Text4.Text(), "-1");
-  EXPECT_EQ(world.front().Text5.Text(), "100");
-  EXPECT_EQ(world.front().Text6.Text(), "100");
-  EXPECT_EQ(world.game().Label27.Caption(), "-1:59");
-  ASSERT_EQ(world.dialogs.msgBoxPrompts.size(), 1);
-  EXPECT_EQ(world.dialogs.msgBoxPrompts[0], " Game over - Click OK to continue ");
-  EXPECT_FALSE(world.game().Visible());
-  EXPECT_TRUE(world.front().Visible());
-}
 
 /** The level is 1 + the index of the ticked level option, read when the game starts. */
 TEST(GameRun, TheGameReadsItsLevelFromTheTickedOption) {
@@ -124,11 +99,12 @@ TEST(GameRun, TheGameReadsItsLevelFromTheTickedOption) {
   EXPECT_EQ(world.front().Text6.Text(), "400");
 }
 
-/** Whole games left alone, tick by tick. Each tick lasts 1 s, or 0.2 s while Fast is ticked
- *  (from the tick after the click), measured from its start with its work included; a tick whose
- *  work outlasts that is followed at once by the next; a tick spanning midnight ends on time.
- *  The clock counts down from 59:59 to -1:59 over 3601 ticks. New traffic: the first random
- *  arrival in tick 60, the next 77 ticks later (r = 0.5, no landing), then every 160 (the
+/** Whole games left alone to their time-out, tick by tick. Each tick lasts 1 s, or 0.2 s while
+ *  Fast is ticked (from the tick after the click), measured from its start with its work
+ *  included; a tick whose work outlasts that is followed at once by the next; a tick spanning
+ *  midnight ends on time. The clock counts down from 59:59 to -1:59 over 3601 ticks, and the
+ *  front screen gets "time", -1 seconds, full safety and no landing. New traffic: the first
+ *  random arrival in tick 60, the next 77 ticks later (r = 0.5, no landing), then every 160 (the
  *  longest gap); from level 3 a departure in tick 1 and every second game minute after, 30 in
  *  all. At level 6 an emergency strikes when the draw says so and no second one is rolled while
  *  it lasts, so the draw that would have struck starts a screen fault, which lasts 119 ticks. */
@@ -170,7 +146,14 @@ TEST(GameRun, WholeGamesKeepTheirTickPeriodsClockAndTraffic) {
     world.front().Option1[c.level - 1].SetValue(true);
     world.front().Command3.PlayerClick();  // Start
     ASSERT_FALSE(world.events.spun);
-    ASSERT_EQ(world.front().Text3.Text(), "time");
+    // Time is up: the front screen is handed "time", -1 seconds, full safety and no landing.
+    EXPECT_EQ(world.front().Text3.Text(), "time");
+    EXPECT_EQ(world.front().Text4.Text(), "-1");
+    EXPECT_EQ(world.front().Text5.Text(), "100");
+    EXPECT_EQ(world.front().Text6.Text(), QString::number(100 * c.level));
+    EXPECT_EQ(world.dialogs.msgBoxPrompts, QStringList{" Game over - Click OK to continue "});
+    EXPECT_FALSE(world.game().Visible());
+    EXPECT_TRUE(world.front().Visible());
 
     std::set<int> arrivalRequests = {60};
     for (int t = 137; t <= 3601; t += 160) arrivalRequests.insert(t);
