@@ -5,7 +5,6 @@
 #include <sys/resource.h>
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
@@ -21,11 +20,8 @@
 #include <thread>
 #include <vector>
 
-#include "Windows.h"
-#include "frontscreen/Levelform.h"
 #include "platform/QtServices.h"
-#include "simulation/Vantix.h"
-#include "support/Fakes.h"
+#include "support/TestWorld.h"
 
 namespace {
 
@@ -122,19 +118,10 @@ QByteArray SilentWav() {
  *  loop at once, with no game-over box, and the program's event loop with status 0. */
 TEST(RealServices, AFastGameSleepsThroughItsWaitsAndEndsOnSigterm) {
   constexpr int kTicks = 8;
-  QTemporaryDir folder;
-  const QString previous = QDir::currentPath();
-  QDir::setCurrent(folder.path());
   rt::SystemClock clock;
-  ScriptedRandom random;
   WatchedEvents events;
-  ScriptedDialogs dialogs;
-  RecordingSound sound;
-  RecordingBrowser browser;
-  RecordingHelp help;
-  rt::Services services{clock, random, events, dialogs, sound, browser, help, {}};
-  Windows windows(services);
-  Vantix& game = windows.vantix();
+  TestWorld world(clock, events);
+  Vantix& game = world.game();
   game.Check3.SetValue(1);  // Fast
 
   // The end of each tick's wait, and the CPU time used from the end of the first.
@@ -155,7 +142,7 @@ TEST(RealServices, AFastGameSleepsThroughItsWaitsAndEndsOnSigterm) {
     }
     tickEnds.back() = Now();
   };
-  QTimer::singleShot(0, game.Window(), [&] { windows.levelform().Command3.PlayerClick(); });
+  QTimer::singleShot(0, game.Window(), [&] { world.front().Command3.PlayerClick(); });
   // Should the signal not end the game, the player ends it, and the program reports a failure.
   QTimer failed;
   failed.setSingleShot(true);
@@ -165,11 +152,10 @@ TEST(RealServices, AFastGameSleepsThroughItsWaitsAndEndsOnSigterm) {
   });
   failed.start(15000);
   const int status = QCoreApplication::exec();
-  QDir::setCurrent(previous);
 
   EXPECT_EQ(status, 0);
   EXPECT_TRUE(events.Quitting());
-  EXPECT_TRUE(dialogs.msgBoxPrompts.isEmpty()) << "the game was handed over";
+  EXPECT_TRUE(world.dialogs.msgBoxPrompts.isEmpty()) << "the game was handed over";
   EXPECT_EQ(lastTick, kTicks + 1) << "the game went on after the signal";
   ASSERT_GE(tickEnds.size(), static_cast<size_t>(kTicks));
   for (int k = 2; k <= kTicks; ++k) {
@@ -212,9 +198,7 @@ TEST(RealServices, TheProgramEndsOnSigtermAndSigint) {
 TEST(RealServices, TheSoundCallReturnsAtOnceWithNoSoundServer) {
   qputenv("PULSE_SERVER", "unix:/nonexistent/pulse");  // no server, whatever this machine has
   QTemporaryDir folder;
-  const QString previous = QDir::currentPath();
-  QDir::setCurrent(folder.path());
-  QFile file("s1.wav");
+  QFile file(folder.filePath("s1.wav"));
   ASSERT_TRUE(file.open(QIODevice::WriteOnly));
   file.write(SilentWav());
   file.close();
@@ -223,10 +207,9 @@ TEST(RealServices, TheSoundCallReturnsAtOnceWithNoSoundServer) {
   rt::QtSound sound;
   QElapsedTimer elapsed;
   elapsed.start();
-  EXPECT_FALSE(sound.Play("missing.wav"));
-  for (int i = 0; i < 3; ++i) sound.Play("s1.wav");
+  EXPECT_FALSE(sound.Play(folder.filePath("missing.wav")));
+  for (int i = 0; i < 3; ++i) sound.Play(file.fileName());
   QCoreApplication::processEvents();
-  sound.Play("s1.wav");
+  sound.Play(file.fileName());
   EXPECT_LT(elapsed.elapsed(), 1000);
-  QDir::setCurrent(previous);
 }

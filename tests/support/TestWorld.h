@@ -14,6 +14,8 @@
 class TestWorld {
  public:
   TestWorld();
+  // The windows on the clock and event queue given (the program's real ones), fakes besides.
+  TestWorld(rt::Clock& clock, rt::EventLoop& events);
   ~TestWorld();
 
   Vantix& game() { return windows->vantix(); }
