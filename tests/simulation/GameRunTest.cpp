@@ -28,7 +28,8 @@ struct TickSeen {
 };
 
 // Records a whole game tick by tick through the yields of the waits. The player's actions for
-// the next tick run in the first yield of each wait.
+// the next tick run in the first yield of each wait. A wait that goes on yielding without its
+// tick ever ending is cut short as the program's end would cut it, and noted.
 class GameRecorder {
  public:
   explicit GameRecorder(TestWorld& world) : world_(world) {
@@ -36,6 +37,7 @@ class GameRecorder {
   }
   std::function<void(Vantix&, int tick)> afterTick;
   std::vector<TickSeen> ticks;
+  bool endless = false;
 
  private:
   void Yield() {
@@ -65,15 +67,21 @@ class GameRecorder {
       }
       t.emergency = {g.EmergencyAc, g.EmergencyKind};
       t.screenFault = g.CrtFault;
+      yields_ = 0;
       if (afterTick) afterTick(g, tick);
     }
     TickSeen& t = ticks.back();
     t.period = now - t.start;
     lastEnd_ = now;
+    if (++yields_ > 100) {
+      endless = true;
+      world_.events.quitting = true;
+    }
   }
   TestWorld& world_;
   double lastEnd_ = 0;
   int seeds_ = 0;
+  int yields_ = 0;  // in the current tick
   int state_[30] = {};
 };
 
@@ -146,6 +154,7 @@ TEST(GameRun, WholeGamesKeepTheirTickPeriodsClockAndTraffic) {
     world.front().Option1[c.level - 1].SetValue(true);
     world.front().Command3.PlayerClick();  // Start
     ASSERT_FALSE(world.events.spun);
+    ASSERT_FALSE(recorder.endless);
     // Time is up: the front screen is handed "time", -1 seconds, full safety and no landing.
     EXPECT_EQ(world.front().Text3.Text(), "time");
     EXPECT_EQ(world.front().Text4.Text(), "-1");
