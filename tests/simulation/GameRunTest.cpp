@@ -92,7 +92,8 @@ QString ClockAfter(int tick) {
   return QString("%1:%2").arg(left / 60).arg(left % 60, 2, 10, QChar('0'));
 }
 
-// A draw that starts nothing, and in a new arrival's interval gives 77 ticks after the first.
+// A draw that starts nothing; as the r of the next arrival's interval it gives 77 ticks after
+// the first arrival.
 constexpr float kCalm = 0.5f;
 
 }  // namespace
@@ -184,7 +185,7 @@ TEST(GameRun, WholeGamesKeepTheirTickPeriodsClockAndTraffic) {
       const double period = c.fastFrom <= k && k < c.fastTo ? 0.2 : 1.0;
       const double due = std::max(period, t.work);
       ASSERT_GE(t.period, due - 1e-6) << "work " << t.work;
-      ASSERT_LE(t.period, due + 0.01) << "work " << t.work;
+      ASSERT_LE(t.period, due + 0.01) << "work " << t.work;  // the fake wait ends 5 ms late
       const int setUp = k == 1 ? 4 : 0;
       ASSERT_EQ(t.requests,
                 setUp + static_cast<int>(arrivalRequests.count(k) + departures.count(k)));
