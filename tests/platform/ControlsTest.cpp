@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <QTest>
 #include <QWidget>
+#include <QtTest>
 #include <memory>
 
 #include "platform/Controls.h"
