@@ -1,5 +1,5 @@
 // Choosing on the panel: the table columns, the command list, the dial and scale clicks from
-// twips, the selector marker and its readout, and real mouse presses on the lists.
+// twips, the selector marker and its readout, and real mouse presses on the lists and pictures.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -48,6 +48,35 @@ TEST(Selection, ADialClickAnywhereInsideAPixelCountsForThatPixelAndMovesTheMarke
   EXPECT_EQ(g.Label2.Caption(), "270");
   EXPECT_NEAR(g.Shape1.ShapeLeft(), g.Image1.Left() - 1, kNear);
   EXPECT_NEAR(g.Shape1.ShapeTop(), g.Image1.Top() + 44.11, kNear);
+}
+
+/** A press of any mouse button on the dial or the scales, where the player points, reaches the
+ *  picture's handler in twips, 15 to the pixel, and the readout shows the value at once. */
+TEST(Selection, RealMousePressesOnTheDialAndScalesSetTheValueUnderThePointer) {
+  struct Case {
+    int command;
+    QPoint pixel;  // in the picture
+    Qt::MouseButton button;
+    const char* readout;
+  } cases[] = {
+      {kLeft, {68, 28}, Qt::LeftButton, "40"},
+      {kLeft, {8, 48}, Qt::RightButton, "270"},
+      {kAltitude, {10, 38}, Qt::LeftButton, "6000"},
+      {kSpeed, {70, 19}, Qt::MiddleButton, "240"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message()
+                 << "command " << c.command << " at " << c.pixel.x() << ", " << c.pixel.y());
+    PanelFixture f;
+    Vantix& g = f.game();
+    g.Window()->show();  // on screen without the activation that would start a game
+    g.List2.PlayerSelect(c.command);
+    QWidget* picture = (c.command == kLeft ? g.Image1 : g.Image2).Widget();
+    ASSERT_TRUE(picture->isVisible());
+    QTest::mousePress(g.Window()->windowHandle(), c.button, Qt::NoModifier,
+                      picture->mapTo(g.Window(), c.pixel));
+    EXPECT_EQ(g.Label2.Caption(), c.readout);
+  }
 }
 
 /** The scales take clicks between Y 100 and 1340 twips, one value per band of 150 twips; the

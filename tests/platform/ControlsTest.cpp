@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QWidget>
+#include <QtTest>
 #include <memory>
 
 #include "platform/Controls.h"
@@ -86,13 +87,20 @@ TEST(Controls, LabelsKeepTheirTextAndTheirLeftEdge) {
   EXPECT_EQ(box.Text(), "A Altitude warning\r\n");
 }
 
-/** A picture reports mouse positions in twips, 15 to the pixel, to its handler. */
+/** A mouse button pressed on a picture reports the button, the shift keys and the position in
+ *  twips, 15 to the pixel, to its handler. */
 TEST(Controls, PicturesReportMousePositionsInTwips) {
   QWidget parent;
   rt::Image image(&parent);
+  image.Move(0, 0, 96, 96);
+  int gotButton = 0, gotShift = 0;
   float gotX = -1, gotY = -1;
-  image.OnMouseDown([&](int, int, float x, float y) { gotX = x, gotY = y; });
-  image.PlayerMouseDown(720, 45);
+  image.OnMouseDown([&](int button, int shift, float x, float y) {
+    gotButton = button, gotShift = shift, gotX = x, gotY = y;
+  });
+  QTest::mousePress(image.Widget(), Qt::RightButton, Qt::ShiftModifier, QPoint(48, 3));
+  EXPECT_EQ(gotButton, 2);
+  EXPECT_EQ(gotShift, 1);
   EXPECT_EQ(gotX, 720);
   EXPECT_EQ(gotY, 45);
 }

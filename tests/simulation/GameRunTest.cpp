@@ -1,22 +1,102 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
+#include <set>
+#include <vector>
+
+#include "Draws.h"
+#include "platform/Numbers.h"
+#include "support/Player.h"
+#include "support/QStringPrinter.h"
 #include "support/TestWorld.h"
 
-/** A level-1 game left alone runs its 3601 ticks and ends on time: the clock shows -1:59 and the
- *  front screen is handed "time", -1 seconds, full safety and no landing at level 1. */
-TEST(GameRun, AGameLeftAloneRunsOutOfTimeAndHandsOverItsResult) {
-  TestWorld world;
-  world.front().Command3.PlayerClick();  // Start
-  EXPECT_EQ(world.front().Text3.Text(), "time");
-  EXPECT_EQ(world.front().Text4.Text(), "-1");
-  EXPECT_EQ(world.front().Text5.Text(), "100");
-  EXPECT_EQ(world.front().Text6.Text(), "100");
-  EXPECT_EQ(world.game().Label27.Caption(), "-1:59");
-  ASSERT_EQ(world.dialogs.msgBoxPrompts.size(), 1);
-  EXPECT_EQ(world.dialogs.msgBoxPrompts[0], " Game over - Click OK to continue ");
-  EXPECT_FALSE(world.game().Visible());
-  EXPECT_TRUE(world.front().Visible());
+namespace {
+
+// What one tick of a game did, seen from the player's seat: in the wait at its end.
+struct TickSeen {
+  int tick = 0;       // by the game clock
+  double start = 0;   // on the fake clock: the end of the previous tick's wait
+  double work = 0;    // how long the tick ran before its wait began
+  double period = 0;  // from its start to the end of its wait
+  QString clock;
+  int requests = 0;                           // new aircraft asked for (each reseeds)
+  std::vector<std::pair<int, int>> arrivals;  // (slot, AcState) of arrivals new in the tick
+  int departures = 0;                         // departures new in the tick
+  std::pair<int, int> emergency;              // (EmergencyAc, EmergencyKind)
+  int screenFault = 0;                        // CrtFault
+};
+
+// Records a whole game tick by tick through the yields of the waits. The player's actions for
+// the next tick run in the first yield of each wait. A wait that goes on yielding without its
+// tick ever ending is cut short as the program's end would cut it, and noted.
+class GameRecorder {
+ public:
+  explicit GameRecorder(TestWorld& world) : world_(world) {
+    world.events.onYield = [this] { Yield(); };
+  }
+  std::function<void(Vantix&, int tick)> afterTick;
+  std::vector<TickSeen> ticks;
+  bool endless = false;
+
+ private:
+  void Yield() {
+    Vantix& g = world_.game();
+    const double now = world_.clock.Now();
+    const int tick = 3600 - (g.ClockMin * 60 + g.ClockSec);
+    if (tick == 0) {  // the set-up's yields
+      lastEnd_ = now;
+      return;
+    }
+    if (ticks.empty() || ticks.back().tick != tick) {
+      TickSeen& t = ticks.emplace_back();
+      t.tick = tick;
+      t.start = lastEnd_;
+      t.work = now - lastEnd_;
+      t.clock = g.Label27.Caption();
+      t.requests = static_cast<int>(world_.random.seeds.size()) - seeds_;
+      seeds_ = static_cast<int>(world_.random.seeds.size());
+      for (int s = 1; s <= 29; ++s) {
+        if (g.AcState[s] != 0 && state_[s] == 0) {
+          if (s <= 20)
+            t.arrivals.emplace_back(s, g.AcState[s]);
+          else
+            ++t.departures;
+        }
+        state_[s] = g.AcState[s];
+      }
+      t.emergency = {g.EmergencyAc, g.EmergencyKind};
+      t.screenFault = g.CrtFault;
+      yields_ = 0;
+      if (afterTick) afterTick(g, tick);
+    }
+    TickSeen& t = ticks.back();
+    t.period = now - t.start;
+    lastEnd_ = now;
+    if (++yields_ > 100) {
+      endless = true;
+      world_.events.quitting = true;
+    }
+  }
+  TestWorld& world_;
+  double lastEnd_ = 0;
+  int seeds_ = 0;
+  int yields_ = 0;  // in the current tick
+  int state_[30] = {};
+};
+
+// The clock shown after tick k: 60 minutes counted down a second a tick, then -1:59.
+QString ClockAfter(int tick) {
+  if (tick == 3601) return "-1:59";
+  const int left = 3600 - tick;
+  return QString("%1:%2").arg(left / 60).arg(left % 60, 2, 10, QChar('0'));
 }
+
+// A draw that starts nothing; as the r of the next arrival's interval it gives 77 ticks after
+// the first arrival.
+constexpr float kCalm = 0.5f;
+
+}  // namespace
 
 /** The level is 1 + the index of the ticked level option, read when the game starts. */
 TEST(GameRun, TheGameReadsItsLevelFromTheTickedOption) {
@@ -28,23 +108,140 @@ TEST(GameRun, TheGameReadsItsLevelFromTheTickedOption) {
   EXPECT_EQ(world.front().Text6.Text(), "400");
 }
 
-/** The first tick shows 59:59; the clock runs down one second a tick. */
-TEST(GameRun, TheClockShowsFiftyNineFiftyNineAfterTheFirstTick) {
-  TestWorld world;
-  QStringList shown;
-  world.events.onYield = [&] {
-    if (world.game().GameRunning() && shown.size() < 62 &&
-        (shown.isEmpty() || shown.back() != world.game().Label27.Caption()))
-      shown << world.game().Label27.Caption();
+/** Whole games left alone to their time-out, tick by tick. Each tick lasts 1 s, or 0.2 s while
+ *  Fast is ticked (from the tick after the click), measured from its start with its work
+ *  included; a tick whose work outlasts that is followed at once by the next; a tick spanning
+ *  midnight ends on time. The clock counts down from 59:59 to -1:59 over 3601 ticks, and the
+ *  front screen gets "time", -1 seconds, full safety and no landing. New traffic: the first
+ *  random arrival in tick 60, the next 77 ticks later (r = 0.5, no landing), then every 160 (the
+ *  longest gap); from level 3 a departure in tick 1 and every second game minute after, 30 in
+ *  all. At level 6 an emergency strikes when the draw says so and no second one is rolled while
+ *  it lasts, so the draw that would have struck starts a screen fault, which lasts 119 ticks. */
+TEST(GameRun, WholeGamesKeepTheirTickPeriodsClockAndTraffic) {
+  constexpr double kDrawCost = 0.1;  // the tick's work, in fake seconds per random draw
+  struct Case {
+    const char* what;
+    std::int16_t level;
+    double start;          // the clock at Start, seconds since midnight
+    int fastFrom, fastTo;  // Fast is ticked for these ticks
   };
-  world.front().Command3.PlayerClick();
-  ASSERT_GE(shown.size(), 62);
-  // The set-up's yields see the clock of the last game (none yet); the ticks then count down.
-  const int first = shown.indexOf("59:59");
-  ASSERT_GE(first, 0);
-  EXPECT_EQ(shown[first + 1], "59:58");
-  EXPECT_EQ(shown[first + 59], "59:00");
-  EXPECT_EQ(shown[first + 60], "58:59");
+  const Case cases[] = {
+      {"level 1", 1, 36000, 0, 0},
+      {"level 2, Fast, its first tick across midnight", 2, 86399.9, 1, 9999},
+      {"level 3 from just before midnight, Fast for a while", 3, 86399.5, 1000, 2000},
+      {"level 6", 6, 36000, 0, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    TestWorld world;
+    GameRecorder recorder(world);
+    world.clock.Set(c.start);
+    world.random.steady = kCalm;
+    bool costly = false;
+    world.random.onDraw = [&] {
+      if (costly) world.clock.Advance(kDrawCost);
+    };
+    recorder.afterTick = [&](Vantix& g, int tick) {
+      costly = true;
+      if (tick == c.fastFrom - 1) g.Check3.SetValue(1);
+      if (tick == c.fastTo - 1) g.Check3.SetValue(0);
+      // At level 6, after the redraw's flicker draw: an emergency in tick 100 (kind 4, counted
+      // to slot 2, B), and in tick 200 the draw that would strike again.
+      if (c.level == 6 && tick == 99)
+        world.random.script = {kCalm, kStrike, KindDraw(4), CountDraw(7)};
+      if (c.level == 6 && tick == 199) world.random.script = {kCalm, kStrike};
+    };
+    world.game().Check3.SetValue(c.fastFrom == 1 ? 1 : 0);
+    world.front().Option1[c.level - 1].SetValue(true);
+    world.front().Command3.PlayerClick();  // Start
+    ASSERT_FALSE(world.events.spun);
+    ASSERT_FALSE(recorder.endless);
+    // Time is up: the front screen is handed "time", -1 seconds, full safety and no landing.
+    EXPECT_EQ(world.front().Text3.Text(), "time");
+    EXPECT_EQ(world.front().Text4.Text(), "-1");
+    EXPECT_EQ(world.front().Text5.Text(), "100");
+    EXPECT_EQ(world.front().Text6.Text(), QString::number(100 * c.level));
+    EXPECT_EQ(world.dialogs.msgBoxPrompts, QStringList{" Game over - Click OK to continue "});
+    EXPECT_FALSE(world.game().Visible());
+    EXPECT_TRUE(world.front().Visible());
+
+    std::set<int> arrivalRequests = {60};
+    for (int t = 137; t <= 3601; t += 160) arrivalRequests.insert(t);
+    std::set<int> departures;
+    if (c.level > 2)
+      for (int t = 1; t <= 3481; t += 120) departures.insert(t);
+    const std::map<int, std::vector<std::pair<int, int>>> arrivals = {
+        {1, {{1, 3}, {2, 2}, {3, 1}, {4, 4}}},  // the set-up's four, first seen in tick 1
+        {60, {{5, 3}}},
+        {137, {{6, 3}}},  // stack 3 is then full: later requests bring nobody
+    };
+
+    ASSERT_EQ(recorder.ticks.size(), 3601u);
+    for (int k = 1; k <= 3601; ++k) {
+      const TickSeen& t = recorder.ticks[k - 1];
+      SCOPED_TRACE(testing::Message() << "tick " << k);
+      ASSERT_EQ(t.tick, k);
+      ASSERT_EQ(t.clock, ClockAfter(k));
+      const double period = c.fastFrom <= k && k < c.fastTo ? 0.2 : 1.0;
+      const double due = std::max(period, t.work);
+      ASSERT_GE(t.period, due - 1e-6) << "work " << t.work;
+      ASSERT_LE(t.period, due + 0.01) << "work " << t.work;  // the fake wait ends 5 ms late
+      const int setUp = k == 1 ? 4 : 0;
+      ASSERT_EQ(t.requests,
+                setUp + static_cast<int>(arrivalRequests.count(k) + departures.count(k)));
+      ASSERT_EQ(t.departures, static_cast<int>(departures.count(k)));
+      const auto a = arrivals.find(k);
+      ASSERT_EQ(t.arrivals, a == arrivals.end() ? decltype(a->second)() : a->second);
+      const bool struck = c.level == 6 && k >= 100;
+      ASSERT_EQ(t.emergency, struck ? std::make_pair(2, 4) : std::make_pair(0, 0));
+      const bool fault = c.level == 6 && k >= 200 && k < 319;
+      ASSERT_EQ(t.screenFault, fault ? 319 - k : 0);
+    }
+  }
+}
+
+/** A crash or a collision ends the game in its own tick at once: no clock step, no redraw and
+ *  no wait. The game-over box follows with the explosion still on the radar, and the front
+ *  screen is handed the clock of the tick before. */
+TEST(GameRun, ACrashOrACollisionEndsTheGameInItsTickAtOnce) {
+  constexpr rt::Colour kExplosionRed = 0x0000FF;
+  for (const bool collision : {false, true}) {
+    SCOPED_TRACE(collision ? "collision" : "crash");
+    TestWorld world;
+    Player player(world);
+    double tickEnd = 0;  // when tick 30, the last whole one, ends
+    player.afterTick = [&](Vantix& g, int tick) {
+      if (tick != 30) return;
+      tickEnd = world.clock.Now() + 1;
+      if (collision) {
+        // B on A, at its altitude: A's next move leaves them under a pixel apart.
+        g.PosX[2][0] = g.PosX[1][0];
+        g.PosY[2][0] = g.PosY[1][0];
+        g.AcAlt[2] = g.TargetAlt[2] = g.AcAlt[1];
+      } else {
+        // A at 500 ft over ground rising to 1000 ft all around it.
+        g.AcAlt[1] = g.TargetAlt[1] = 500;
+        const int x = rt::CInt(g.PosX[1][0]), y = rt::CInt(g.PosY[1][0]);
+        for (int dx = -4; dx <= 4; ++dx)
+          for (int dy = -4; dy <= 4; ++dy) g.GroundBand[x + dx][y + dy] = 1;
+      }
+    };
+    double boxAt = 0;
+    rt::Colour explosion = 0;
+    QString secondsLeft;
+    world.dialogs.onMsgBox = [&](const QString&) {
+      Vantix& g = world.game();
+      boxAt = world.clock.Now();
+      // Inside the red heart of the explosion, clear of the aircraft's own dot.
+      explosion = g.Draw().Point(rt::CInt(g.PosX[1][0]) + 5, rt::CInt(g.PosY[1][0]));
+      secondsLeft = world.front().Text4.Text();
+    };
+    world.front().Command3.PlayerClick();
+    EXPECT_EQ(world.front().Text3.Text(), collision ? "collision" : "crashed");
+    EXPECT_EQ(secondsLeft, "3570");  // 59:30, the clock after tick 30
+    EXPECT_EQ(explosion, kExplosionRed);
+    EXPECT_NEAR(boxAt, tickEnd, 0.01) << "the box comes as tick 31 starts";
+  }
 }
 
 /** The next arrival comes 30 + ((minutes begun) / (landings + 0.6) - r) x 40 ticks later,
@@ -55,10 +252,10 @@ TEST(GameRun, TheNextArrivalDependsOnTheLandingsPerMinute) {
     float r;
     int next;
   } cases[] = {
-      {59, 0, 0.5f, 77},    // 30 + (1 / 0.6 - 0.5) x 40 = 76.67
-      {59, 5, 0.99f, 30},   // below 30 is held at 30
-      {10, 0, 0.0f, 160},   // above 160 is held at 160
-      {57, 2, 0.25f, 66},   // 30 + (3 / 2.6 - 0.25) x 40 = 66.15
+      {59, 0, 0.5f, 77},   // 30 + (1 / 0.6 - 0.5) x 40 = 76.67
+      {59, 5, 0.99f, 30},  // below 30 is held at 30
+      {10, 0, 0.0f, 160},  // above 160 is held at 160
+      {57, 2, 0.25f, 66},  // 30 + (3 / 2.6 - 0.25) x 40 = 66.15
   };
   for (const auto& c : cases) {
     TestWorld world;

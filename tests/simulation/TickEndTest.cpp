@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "Draws.h"
 #include "support/QStringPrinter.h"
 #include "support/TestWorld.h"
 
@@ -10,15 +11,7 @@ namespace {
 constexpr rt::Colour kRed = 0x0000FF;
 constexpr rt::Colour kBlack = 0;
 
-// A draw that starts an emergency (r x 400 above 398), one that starts none.
-constexpr float kStrike = 0.999f;
-constexpr float kCalm = 0.0f;
-float KindDraw(int kind) {
-  return (kind - 0.5f) / 5.0f;
-}
-float CountDraw(int n) {
-  return (n - 5 + 0.5f) / 30.0f;
-}
+constexpr float kCalm = 0.0f;  // a draw that starts nothing
 
 // A game set up at the level, with its tick's end already passed.
 void SetUpGame(TestWorld& world, std::int16_t level) {

@@ -9,6 +9,14 @@ void FakeClock::Advance(double seconds) { now_ += seconds; }
 
 void FakeEvents::DoEvents() {
   ++yields;
+  constexpr int kSpinning = 100000;  // far more than the set-up's yields, one per radar row
+  if (clock_.Now() != lastYieldAt_) {
+    lastYieldAt_ = clock_.Now();
+    stillYields_ = 0;
+  } else if (++stillYields_ > kSpinning) {
+    spun = true;
+    quitting = true;
+  }
   if (onYield) onYield();
 }
 
@@ -20,11 +28,13 @@ void FakeEvents::Sleep(double seconds) {
 
 float ScriptedRandom::Rnd() {
   ++draws;
+  if (onDraw) onDraw();
   if (!script.empty()) {
     const float r = script.front();
     script.pop_front();
     return r;
   }
+  if (steady) return *steady;
   return generator_.Rnd();
 }
 

@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <deque>
 #include <functional>
+#include <optional>
 
 #include "platform/Services.h"
 
@@ -25,7 +26,9 @@ class FakeClock final : public rt::Clock {
 class FakeEvents final : public rt::EventLoop {
  public:
   explicit FakeEvents(FakeClock& clock) : clock_(clock) {}
-  // Each yield runs the hook: the player's actions between ticks.
+  // Each yield runs the hook: the player's actions between ticks. A wait that yields on and on
+  // while no time passes would hang the test: after many such yields the program is ended (as
+  // a quit would end it) and spun is set, so the test fails instead.
   void DoEvents() override;
   // Moves the clock on to the end of the wait at once.
   void Sleep(double seconds) override;
@@ -39,18 +42,25 @@ class FakeEvents final : public rt::EventLoop {
   int yields = 0;
   int sleeps = 0;
   bool quitting = false;
+  bool spun = false;
   int endProgramCalls = 0;
 
  private:
   FakeClock& clock_;
+  double lastYieldAt_ = -1;
+  int stillYields_ = 0;
 };
 
 class ScriptedRandom final : public rt::Random {
  public:
-  // Scripted values first, then the program's own generator.
+  // Scripted values first, then the steady value when one is set, else the program's own
+  // generator.
   float Rnd() override;
   void Randomize(double seed) override;
   std::deque<float> script;
+  std::optional<float> steady;
+  // Runs at every draw: a test can make the work of a tick cost time on the fake clock.
+  std::function<void()> onDraw;
   std::vector<double> seeds;
   int draws = 0;
 

@@ -14,6 +14,9 @@
 class TestWorld {
  public:
   TestWorld();
+  // The windows on the clock and event queue given (the program's real ones), fakes besides;
+  // the fake clock and events below then stand unused.
+  TestWorld(rt::Clock& clock, rt::EventLoop& events);
   ~TestWorld();
 
   Vantix& game() { return windows->vantix(); }

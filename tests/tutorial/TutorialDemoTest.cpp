@@ -1,6 +1,8 @@
 // The blink: each page's demonstration frame on the game window, the normal frame that undoes
 // it, and the phase of the blink after Next >>.
 #include <QFontMetrics>
+#include <QPointer>
+#include <QTest>
 #include <ostream>
 #include <set>
 #include <utility>
@@ -216,4 +218,22 @@ TEST(TutorialDemo, TheAircraftLabelShowsTheAltitudeInHundreds) {
       }
     EXPECT_GT(inked, 0);
   }
+}
+
+/** The blink's timer runs every 500 ms from the tutorial's load: its first real expiry brings the
+ *  page's demonstration frame. Finish stops it before the window goes, so no frame can follow. */
+TEST(TutorialDemo, TheLoadStartsTheBlinkEveryHalfSecondAndFinishStopsIt) {
+  TutorialRun run;
+  run.OpenAt(2);
+  rt::Timer& timer = run.tutorial().Timer1;
+  EXPECT_EQ(timer.Interval(), 500);
+  ASSERT_TRUE(timer.Enabled());
+  ASSERT_TRUE(run.NothingDrawn());
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !run.NothingDrawn(); }, 2000))
+      << "page 2's ring is drawn by the timer";
+
+  const QPointer<QWidget> window = run.tutorial().Window();
+  run.Finish();
+  ASSERT_TRUE(window) << "the tutorial window is gone only after Finish has returned";
+  EXPECT_FALSE(timer.Enabled());
 }
