@@ -21,7 +21,7 @@
 #include <vector>
 
 #include "platform/QtServices.h"
-#include "support/TestWorld.h"
+#include "support/Player.h"
 
 namespace {
 
@@ -129,7 +129,7 @@ TEST(RealServices, AFastGameSleepsThroughItsWaitsAndEndsOnSigterm) {
   double cpuFromFirstEnd = 0, cpuUsed = 0;
   int lastTick = 0;
   events.onYield = [&] {
-    const int tick = 3600 - (game.ClockMin * 60 + game.ClockSec);
+    const int tick = TicksPlayed(game);
     if (tick == 0) return;  // the set-up
     if (tick != lastTick) {
       lastTick = tick;

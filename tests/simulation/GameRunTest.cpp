@@ -43,7 +43,7 @@ class GameRecorder {
   void Yield() {
     Vantix& g = world_.game();
     const double now = world_.clock.Now();
-    const int tick = 3600 - (g.ClockMin * 60 + g.ClockSec);
+    const int tick = TicksPlayed(g);
     if (tick == 0) {  // the set-up's yields
       lastEnd_ = now;
       return;

@@ -13,13 +13,13 @@ constexpr rt::Colour kBlack = 0;
 
 constexpr float kCalm = 0.0f;  // a draw that starts nothing
 
-// A game set up at the level, with its tick's end already passed.
+// A game set up at the level. No tick has begun, so no tick's end lies ahead: a tick end's wait
+// only yields once and returns.
 void SetUpGame(TestWorld& world, std::int16_t level) {
   Vantix& game = world.game();
   game.Level = level;
   game.InitGame();
   world.random.draws = 0;
-  game.SetStarttime(0);
 }
 
 }  // namespace

@@ -6,6 +6,12 @@
 
 #include "support/TestWorld.h"
 
+// The ticks a game has played so far, read off its clock once the tick's clock step has run
+// (0 during the set-up).
+inline int TicksPlayed(const Vantix& g) {
+  return 3600 - (g.ClockMin * 60 + g.ClockSec);
+}
+
 class Player {
  public:
   explicit Player(TestWorld& world) : world_(world) {
@@ -22,8 +28,7 @@ class Player {
       if (atSetUp) atSetUp(g);
       return;
     }
-    // The clock step has run in this tick: the game seconds gone are the ticks played.
-    const int tick = 3600 - (g.ClockMin * 60 + g.ClockSec);
+    const int tick = TicksPlayed(g);
     if (tick == lastTick_) return;
     lastTick_ = tick;
     if (afterTick) afterTick(g, tick);
