@@ -47,10 +47,17 @@ void ReadScoreFile(Levelform& form) {
                                  .arg(kScoreFile, file.error));
     return;
   }
-  for (const LevelEntry& read : ReadScoreLines(file.lines, form.ScoreCode)) {
-    StoreEntry(form, read.level, read.entry);
-    ShowName(form, read.level);
-    ShowNumbers(form, read.level);
+  // Nothing is painted before the reading ends, so each level's row is written once, with the
+  // entry it was last given: a file of many blocks costs no more in the table than one block.
+  bool read[7] = {};
+  for (const LevelEntry& entry : ReadScoreLines(file.lines, form.ScoreCode)) {
+    StoreEntry(form, entry.level, entry.entry);
+    read[entry.level] = true;
+  }
+  for (int level = 1; level <= 6; ++level) {
+    if (!read[level]) continue;
+    ShowName(form, level);
+    ShowNumbers(form, level);
   }
 }
 

@@ -17,7 +17,7 @@ struct ReadResult {
   QString error;  // why it could not be read
 };
 
-// Reads a file's lines (CR LF, LF or CR ends). Only a plain file is read: a pipe or a device
+// Reads a file's lines (CR LF ends; LF or CR ends in a file without any CR LF). Only a plain file is read: a pipe or a device
 // standing in its place could keep the front screen waiting for ever.
 ReadResult ReadLines(const QString& path);
 

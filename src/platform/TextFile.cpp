@@ -38,6 +38,21 @@ int OpenPlainFile(int folder, const char* name, int flags, struct stat& st, QStr
   return -1;
 }
 
+// Reads a plain file's bytes, at most the longest that is read; 0, or the errno of a failed read.
+int ReadUpTo(int fd, qint64 size, QByteArray& data) {
+  data = QByteArray(std::min<qint64>(size, kMaxTextFileBytes), Qt::Uninitialized);
+  qsizetype got = 0;
+  while (got < data.size()) {
+    const ssize_t n = ::read(fd, data.data() + got, data.size() - got);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return errno;
+    if (n == 0) break;
+    got += n;
+  }
+  data.truncate(got);
+  return 0;
+}
+
 // The name that a rewrite replaces: a link, or a chain of links, is followed to the file it
 // names (which need not exist yet), so that a link the player made stays a link.
 QByteArray FollowLinks(QByteArray path) {
@@ -97,26 +112,26 @@ bool TextInput::Open(const QString& path) {
                                 : qt_error_string(err);
     return false;
   }
-  QByteArray data(std::min<qint64>(st.st_size, kMaxTextFileBytes), Qt::Uninitialized);
-  qsizetype got = 0;
-  while (got < data.size()) {
-    const ssize_t n = ::read(fd, data.data() + got, data.size() - got);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) error_ = qt_error_string(errno);
-    if (n <= 0) break;
-    got += n;
-  }
+  QByteArray data;
+  const int failed = ReadUpTo(fd, st.st_size, data);
   ::close(fd);
-  if (!error_.isEmpty()) return false;
-  data.truncate(got);
-  // The file's bytes are 8-bit text; each byte is one character.
+  if (failed != 0) {
+    error_ = qt_error_string(failed);
+    return false;
+  }
+  // The file's bytes are 8-bit text; each byte is one character. A file that holds CR LF is a
+  // file of ours or one kept in its way: there only CR LF ends a line, and a lone CR or LF that
+  // an editor or a tool left in a name belongs to the name, so that no later line moves. A file
+  // without any CR LF has its lines ended by LF or by CR alone.
+  const bool crLf = data.contains("\r\n");
   qsizetype start = 0;
   const qsizetype n = data.size();
   for (qsizetype i = 0; i < n; ++i) {
     const char c = data[i];
-    if (c != '\r' && c != '\n') continue;
+    const bool pair = c == '\r' && i + 1 < n && data[i + 1] == '\n';
+    if (crLf ? !pair : c != '\r' && c != '\n') continue;
     lines_.append(QString::fromLatin1(data.constData() + start, i - start));
-    if (c == '\r' && i + 1 < n && data[i + 1] == '\n') ++i;
+    if (pair) ++i;
     start = i + 1;
   }
   if (start < n) lines_.append(QString::fromLatin1(data.constData() + start, n - start));

@@ -116,23 +116,33 @@ TEST(ScoreFile, AllSixLevelsSurviveARoundTripThroughTheFile) {
   EXPECT_EQ(front.HighName[3], " O'Neil,");
 }
 
-/** Lines may end in CR LF, LF or CR, and the last one may have no end at all. */
+/** Lines may end in CR LF, LF or CR, and the last one may have no end at all. In a file that
+ *  holds CR LF only CR LF ends a line: a lone LF or CR in a name is part of the name, and no
+ *  later line moves. */
 TEST(ScoreFile, ReadingTakesLinesEndedByCrLfLfOrCr) {
   struct Case {
     const char* name;
     QByteArray bytes;
+    QString firstName;
   };
   const Case cases[] = {
-      {"CR LF", "Ann\r\n" + kAnn3000 + "\r\nBo\r\n" + kBo2500 + "\r\n"},
-      {"LF", "Ann\n" + kAnn3000 + "\nBo\n" + kBo2500 + "\n"},
-      {"CR", "Ann\r" + kAnn3000 + "\rBo\r" + kBo2500 + "\r"},
-      {"mixed, no last end", "Ann\n" + kAnn3000 + "\rBo\r\n" + kBo2500},
+      {"CR LF", "Ann\r\n" + kAnn3000 + "\r\nBo\r\n" + kBo2500 + "\r\n", "Ann"},
+      {"LF", "Ann\n" + kAnn3000 + "\nBo\n" + kBo2500 + "\n", "Ann"},
+      {"CR", "Ann\r" + kAnn3000 + "\rBo\r" + kBo2500 + "\r", "Ann"},
+      {"LF and CR, no last end", "Ann\n" + kAnn3000 + "\rBo\n" + kBo2500, "Ann"},
+      {"CR LF, a lone LF in a name", "A\nn\r\n" + kAnn3000 + "\r\nBo\r\n" + kBo2500 + "\r\n",
+       "A\nn"},
+      {"CR LF, a lone CR in a name", "A\rn\r\n" + kAnn3000 + "\r\nBo\r\n" + kBo2500 + "\r\n",
+       "A\rn"},
   };
   for (const Case& c : cases) {
     TestWorld world;
     WriteBytes("scores.dat", c.bytes);
     world.front().Show();
-    EXPECT_EQ(Column(world.front(), 0), (QStringList{"Ann", "Bo", "?", "?", "?", "?"})) << c.name;
+    EXPECT_EQ(Column(world.front(), 0), (QStringList{c.firstName, "Bo", "?", "?", "?", "?"}))
+        << c.name;
+    EXPECT_EQ(Column(world.front(), 1), (QStringList{"10:00", "18:20", "0", "0", "0", "0"}))
+        << c.name;
     EXPECT_EQ(Column(world.front(), 3), (QStringList{"1365", "1443", "0", "0", "0", "0"}))
         << c.name;
   }
@@ -197,7 +207,8 @@ TEST(ScoreFile, ADamagedFileNeverStopsTheIntro) {
       {"no line end at all", "Ann", "?", "0", "?", "0"},
       {"a very long line", longName + "\n" + kAnn3000 + "\n", QString::fromLatin1(longName),
        "10:00", "?", "0"},
-      {"line ends only", "\r\n\n\r\r\r\n", "", "60:00", "", "60:00"},
+      {"line ends only", "\n\n\r\r", "", "60:00", "", "60:00"},
+      {"line ends only, CR LF among them", "\r\n\n\r\r\r\n", "", "60:00", "?", "0"},
   };
   for (const Case& c : cases) {
     TestWorld world;
@@ -216,11 +227,11 @@ TEST(ScoreFile, ADamagedFileNeverStopsTheIntro) {
   }
 }
 
-/** A name of any bytes goes back into the file byte for byte when another level's high score
- *  rewrites it. */
+/** A name of any bytes, lone line breaks included, goes back into the file byte for byte when
+ *  another level's high score rewrites it. */
 TEST(ScoreFile, NamesOfAnyBytesAreWrittenBackUnchanged) {
   TestWorld world;
-  const QByteArray oddName("A\0n\xff\xc3(", 6);
+  const QByteArray oddName("A\0n\r\xff\n\xc3(", 8);
   WriteBytes("scores.dat", oddName + "\r\n" + kAnn3000 + "\r\n");
   Levelform& front = world.front();
   front.Show();

@@ -44,8 +44,8 @@ int MakeNode(mode_t type, const QByteArray& path) {
 }
 }  // namespace
 
-/** Lines end at CR LF, LF or CR; a last line without a line end is a line too; bytes are read
- *  as 8-bit characters, NUL included. */
+/** Lines end at CR LF, LF or CR, but in a file that holds CR LF only CR LF ends a line; a last
+ *  line without a line end is a line too; bytes are read as 8-bit characters, NUL included. */
 TEST(TextFile, LinesEndAtCrLfLfOrCr) {
   QTemporaryDir dir;
   const QString path = dir.filePath("scores.dat");
@@ -57,6 +57,8 @@ TEST(TextFile, LinesEndAtCrLfLfOrCr) {
       {"Ann\nABC\n", {"Ann", "ABC"}},
       {"Ann\rABC\r", {"Ann", "ABC"}},
       {"Ann\r\n\r\nB", {"Ann", "", "B"}},
+      {"A\nn\r\nA\rB\r\n\n\r", {"A\nn", "A\rB", "\n\r"}},
+      {"Ann\nABC\rB", {"Ann", "ABC", "B"}},
       {"", {}},
       {"no line end", {"no line end"}},
       {QByteArray("a\0b\r\n", 5), {QString::fromLatin1("a\0b", 3)}},
