@@ -22,6 +22,9 @@ class Levelform : public rt::Form {
   std::int16_t HighSafety[7] = {};
   std::int16_t HighScore[7] = {};
   QString ScoreCode[4][7];  // (field 1..3, level 1..6)
+  // Why the intro's last reading of "scores.dat" failed; empty when it read the file or found
+  // none. While it is set, a save would replace entries that were never read, and is refused.
+  QString ScoresUnread;
 
   // ---- Controls; every one lies inside Frame1.
   rt::Frame Frame1{Client()};

@@ -97,6 +97,10 @@ bool WriteAll(int fd, const QByteArray& data) {
 
 }  // namespace
 
+QString UnreadFile(const QString& why) {
+  return "it could not be read (" + why + ") and is left as it is";
+}
+
 bool TextInput::Open(const QString& path) {
   lines_.clear();
   next_ = 0;
@@ -159,7 +163,19 @@ bool TextOutput::Open(const QString& path) {
   }
   struct stat st {};
   QString refusal;
-  old_ = OpenPlainFile(folder_, name_, O_WRONLY | O_NOFOLLOW, st, refusal);
+  // A file that is there is read through first: one that the player may not read, or whose
+  // reading fails, is never replaced nor written over, since what it holds would be lost
+  // unseen (the high scores of other levels, say). It stays as it is, owner and mode included.
+  const int reader = OpenPlainFile(folder_, name_, O_RDONLY | O_NOFOLLOW, st, refusal);
+  int unread = reader < 0 && refusal.isEmpty() && errno != ENOENT ? errno : 0;
+  if (reader >= 0) {
+    QByteArray bytes;
+    unread = ReadUpTo(reader, st.st_size, bytes);
+    ::close(reader);
+  }
+  if (unread != 0) refusal = UnreadFile(qt_error_string(unread));
+  if (refusal.isEmpty())
+    old_ = OpenPlainFile(folder_, name_, O_WRONLY | O_NOFOLLOW, st, refusal);
   if (!refusal.isEmpty()) {
     error_ = refusal;
     Release();
@@ -230,7 +246,16 @@ TextOutput::Replaced TextOutput::ReplaceAtOnce() {
     error_ = NotPlainFile(st.st_mode);
     return Replaced::kFailed;
   }
-  if (ok && ::renameat(folder_, temp, folder_, name_) == 0) return Replaced::kDone;
+  if (ok && ::renameat(folder_, temp, folder_, name_) == 0) {
+    // The folder's new entry must reach the disk too, or a power cut soon after the save can
+    // leave the folder naming the old file. The save has taken place either way.
+    const int folder = ::openat(folder_, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder >= 0) {
+      ::fsync(folder);
+      ::close(folder);
+    }
+    return Replaced::kDone;
+  }
   if (ok) err = errno;
   if (!temp.isEmpty()) ::unlinkat(folder_, temp, 0);
   error_ = qt_error_string(err);

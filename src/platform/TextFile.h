@@ -1,6 +1,7 @@
 // Sequential text files of the working folder, one value per line. Reading takes lines ended by
-// CR LF, LF or CR; writing ends every line with CR LF and replaces the file only when it is
-// closed, so a failure part-way never leaves a truncated file behind. Only plain files are read
+// CR LF, or by LF or CR in a file without any CR LF. Writing ends every line with CR LF and
+// replaces the file only when it is closed, so a failure part-way never leaves a truncated file
+// behind; a file that is there but cannot be read is never replaced. Only plain files are read
 // or written: a folder, a pipe or a device in a file's place is left alone and reported.
 #pragma once
 
@@ -35,7 +36,7 @@ class TextOutput {
   TextOutput& operator=(const TextOutput&) = delete;
   ~TextOutput() { Release(); }
   // Finds the file (a link is followed to the file it names) and makes sure that it is a plain
-  // file or none yet; false with a reason when it must not be written.
+  // file that can be read, or none yet; false with a reason when it must not be written.
   bool Open(const QString& path);
   void PrintLine(const QString& line);
   // Writes the lines and replaces the file; false with a reason when that failed.
@@ -56,6 +57,10 @@ class TextOutput {
   QByteArray data_;
   QString error_;
 };
+
+// Why a file that is there but could not be read is not written: its lines were never seen, and
+// the new ones would take their place. `why` is the reason the reading gave.
+QString UnreadFile(const QString& why);
 
 // The longest file that is read: anything beyond is not a file of ours.
 constexpr qint64 kMaxTextFileBytes = 1 << 20;

@@ -332,18 +332,29 @@ TEST(ScoreFile, ALinkToAPipeOrAFolderIsNeverSavedInto) {
 
 /** Where the folder refuses a new file or the replacing of the old one (a folder the player may
  *  not write; a shared folder where another player saved last), a file that the player may write
- *  is written in place and the high score is kept without a word. Where neither can be written,
- *  the old file stays whole and the player is told. Played as a player without root's rights. */
+ *  is written in place and the high score is kept without a word; a folder that the player may
+ *  write but not list takes the new file. Where neither can be written,
+ *  or where the player may not read the file (its other levels' entries unseen), the old file
+ *  stays whole, owner and mode included, and the player is told why. Played as a player without
+ *  root's rights. */
 TEST(ScoreFile, AFolderThatRefusesTheReplaceStillKeepsTheHighScore) {
   if (::geteuid() != 0) GTEST_SKIP() << "needs root to stand for two players";
   struct Case {
     const char* name;
     mode_t folder, file;
-    bool saved;
+    const char* reason;  // why the save failed, or none when it saved
+    bool replaced;       // the player's new file took the old one's place
   };
-  const Case cases[] = {{"a folder the player may not write", 0755, 0666, true},
-                        {"a shared folder where another player saved last", 01777, 0666, true},
-                        {"a folder and a file the player may not write", 0755, 0644, false}};
+  const Case cases[] = {
+      {"a folder the player may not write", 0755, 0666, nullptr, false},
+      {"a shared folder where another player saved last", 01777, 0666, nullptr, false},
+      {"a folder and a file the player may not write", 0755, 0644, "Permission denied", false},
+      {"a file the player may not read, in a folder that allows the replace", 0777, 0600,
+       "it could not be read (Permission denied) and is left as it is", false},
+      {"a file the player may write but not read", 0777, 0622,
+       "it could not be read (Permission denied) and is left as it is", false},
+      // The folder cannot be opened to sync its new entry: the save has taken place all the same.
+      {"a folder the player may write but not list", 0733, 0666, nullptr, true}};
   for (const Case& c : cases) {
     TestWorld world;
     Levelform& front = world.front();
@@ -358,21 +369,55 @@ TEST(ScoreFile, AFolderThatRefusesTheReplaceStillKeepsTheHighScore) {
     SetEntry(front, 2, "Bo", 2500, 77, 1443);
     ASSERT_EQ(::chmod(QFile::encodeName(world.Folder()), c.folder), 0);
     ASSERT_EQ(::chmod("scores.dat", c.file), 0);
+    const QString told = c.reason ? QString("Your high score could not be saved in "
+                                            "\"scores.dat\": %1. It stays in the table until "
+                                            "you leave Vantix.")
+                                        .arg(c.reason)
+                                  : QString();
 
-    const int told = AsAnotherPlayer([&] {
+    const int result = AsAnotherPlayer([&] {
       front.SaveScores();
-      if (world.dialogs.warnings.isEmpty()) return 0;
-      const bool why = world.dialogs.warnings.size() == 1 &&
-                       world.dialogs.warnings[0].startsWith("Your high score could not be saved");
-      return why && front.HighName[2] == "Bo" ? 1 : 2;
+      const QStringList expected = told.isEmpty() ? QStringList() : QStringList{told};
+      return world.dialogs.warnings == expected && front.HighName[2] == "Bo" ? 0 : 1;
     });
-    ASSERT_NE(told, -2) << c.name << ": the save crashed or hung";
-    if (told == -1) GTEST_SKIP() << "could not give up root";
-    EXPECT_EQ(told, c.saved ? 0 : 1) << c.name;
-    EXPECT_EQ(ReadBytes("scores.dat"), c.saved ? saved : old) << c.name;
+    ASSERT_NE(result, -2) << c.name << ": the save crashed or hung";
+    if (result == -1) GTEST_SKIP() << "could not give up root";
+    EXPECT_EQ(result, 0) << c.name << ": the player was not told " << told.toStdString();
+    EXPECT_EQ(ReadBytes("scores.dat"), c.reason ? old : saved) << c.name;
     struct stat st {};
     ASSERT_EQ(::stat("scores.dat", &st), 0);
-    EXPECT_EQ(st.st_uid, 0u) << c.name << ": the file was replaced, not written in place";
+    EXPECT_EQ(st.st_uid, c.replaced ? 65534u : 0u) << c.name << ": replaced or written in place";
+    EXPECT_EQ(st.st_mode & 07777, c.file) << c.name;
     EXPECT_EQ(QDir(".").entryList(QDir::Files | QDir::Hidden), QStringList{"scores.dat"}) << c.name;
   }
+}
+
+/** A scores.dat that the intro could not read is not replaced by a later save, even once it can
+ *  be read: the table never held its entries, and rewriting it from the table would lose them.
+ *  The player is told, in the words the intro used, and keeps the high score for the session. */
+TEST(ScoreFile, AFileTheIntroCouldNotReadIsNeverReplaced) {
+  TestWorld world;
+  Levelform& front = world.front();
+  ASSERT_TRUE(QDir(".").mkdir("scores.dat"));
+  front.Show();
+  ASSERT_EQ(world.dialogs.warnings.size(), 1);
+  ASSERT_TRUE(QDir(".").rmdir("scores.dat"));
+  const QByteArray file = "Ann\r\n" + kAnn3000 + "\r\n";
+  WriteBytes("scores.dat", file);
+  SetEntry(front, 2, "Bo", 2500, 77, 1443);
+  front.SaveScores();
+  EXPECT_EQ(ReadBytes("scores.dat"), file);
+  ASSERT_EQ(world.dialogs.warnings.size(), 2);
+  EXPECT_EQ(world.dialogs.warnings[1],
+            "Your high score could not be saved in \"scores.dat\": it could not be read (a "
+            "folder stands in its place) and is left as it is. It stays in the table until you "
+            "leave Vantix.");
+  EXPECT_EQ(front.HighName[2], "Bo");
+
+  // The next intro reads the file, and from then on a save rewrites it.
+  front.ShowIntro();
+  SetEntry(front, 2, "Bo", 2500, 77, 1443);
+  front.SaveScores();
+  EXPECT_TRUE(ReadBytes("scores.dat").startsWith(file + "Bo\r\n" + kBo2500 + "\r\n"));
+  EXPECT_EQ(world.dialogs.warnings.size(), 2);
 }
