@@ -241,6 +241,46 @@ TEST(ScoreFile, NamesOfAnyBytesAreWrittenBackUnchanged) {
                   .startsWith(oddName + "\r\n" + kAnn3000 + "\r\nBo\r\n" + kBo2500 + "\r\n"));
 }
 
+/** Every file that the intro could read is rewritten by the next save, without a word: a file
+ *  gone since, an empty one, one that ends inside a block, one whose entry fails the check, and
+ *  one longer than the megabyte that is read (of which only that megabyte counts). */
+TEST(ScoreFile, EveryFileTheIntroCouldReadIsRewrittenByASave) {
+  // A block of exactly 128 bytes, so that 8192 of them fill the megabyte to its last byte.
+  const QByteArray filler(35, 'f');
+  QByteArray block = "Ann\r\n" + kAnn3000 + "\r\n\r\n" + kZero[2] + "\r\n" + filler + "\r\n";
+  for (int level = 3; level <= 6; ++level) block += kZero[level] + "\r\n\r\n";
+  block.chop(2);
+  ASSERT_EQ(block.size(), 128);
+  const QByteArray beyond = block.repeated(8192) + "Zed\r\n" + kAnn3000 + "\r\n";
+  struct Case {
+    const char* name;
+    QByteArray bytes;  // none: the file is removed after the intro
+    QByteArray first, firstCode, third;
+  };
+  const Case cases[] = {
+      {"gone since the intro", {}, "", kZero[1], ""},
+      {"empty", "", "", kZero[1], ""},
+      {"ends inside a block", "Ann\r\n" + kAnn3000 + "\r\nMax\r\n", "Ann", kAnn3000, ""},
+      {"fails the check", "Ann\r\nIWFMKZUOTWW\r\n", "Ann", kZero[1], ""},
+      {"longer than a megabyte", beyond, "Ann", kAnn3000, filler},
+  };
+  for (const Case& c : cases) {
+    TestWorld world;
+    Levelform& front = world.front();
+    WriteBytes("scores.dat", c.bytes);
+    front.Show();
+    if (c.bytes.isNull()) {
+      ASSERT_TRUE(QFile::remove("scores.dat"));
+    }
+    SetEntry(front, 2, "Bo", 2500, 77, 1443);
+    front.SaveScores();
+    QByteArray expected = CrLfLines({c.first, c.firstCode, "Bo", kBo2500, c.third, kZero[3]});
+    for (int level = 4; level <= 6; ++level) expected += CrLfLines({"", kZero[level]});
+    EXPECT_EQ(ReadBytes("scores.dat"), expected) << c.name;
+    EXPECT_TRUE(world.dialogs.warnings.isEmpty()) << c.name;
+  }
+}
+
 /** A folder or a pipe in the file's place: the intro neither hangs nor stops, tells the player
  *  that the scores could not be read, and the table keeps its rows. */
 TEST(ScoreFile, AFolderOrAPipeInTheFilesPlaceIsReportedAndSkipped) {
@@ -394,7 +434,8 @@ TEST(ScoreFile, AFolderThatRefusesTheReplaceStillKeepsTheHighScore) {
 
 /** A scores.dat that the intro could not read is not replaced by a later save, even once it can
  *  be read: the table never held its entries, and rewriting it from the table would lose them.
- *  The player is told, in the words the intro used, and keeps the high score for the session. */
+ *  The player is told, in the words the intro used, and keeps the high score for the session.
+ *  Where no file is left, or once an intro has read it, a save writes it again. */
 TEST(ScoreFile, AFileTheIntroCouldNotReadIsNeverReplaced) {
   TestWorld world;
   Levelform& front = world.front();
@@ -414,7 +455,14 @@ TEST(ScoreFile, AFileTheIntroCouldNotReadIsNeverReplaced) {
             "leave Vantix.");
   EXPECT_EQ(front.HighName[2], "Bo");
 
+  // With no file there any more, nothing can be lost: the save makes one.
+  ASSERT_TRUE(QFile::remove("scores.dat"));
+  front.SaveScores();
+  EXPECT_TRUE(ReadBytes("scores.dat").startsWith("\r\n" + kZero[1] + "\r\nBo\r\n"));
+  EXPECT_EQ(world.dialogs.warnings.size(), 2);
+
   // The next intro reads the file, and from then on a save rewrites it.
+  WriteBytes("scores.dat", file);
   front.ShowIntro();
   SetEntry(front, 2, "Bo", 2500, 77, 1443);
   front.SaveScores();
