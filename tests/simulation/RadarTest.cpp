@@ -125,9 +125,11 @@ TEST(Radar, AScreenFaultTurnsThePictureGreenAndHidesTheLetters) {
     rt::Colour colour;
     const char* label;
   };
+  // The flicker's edge in single precision: 0.9f gives r x 20 = 18, not above it; 0.9000001f
+  // is the smallest draw above it.
   const Case cases[] = {
-      {50, kNoFlicker, kGreen, " 70"},
-      {50, kFlicker, rt::Rgb(0, 0, 255), " 70"},
+      {50, 0.9f, kGreen, " 70"},
+      {50, 0.9000001f, rt::Rgb(0, 0, 255), " 70"},
       {0, kFlicker, rt::Rgb(0, 0, 255), "C70"},
   };
   for (const Case& c : cases) {
