@@ -162,6 +162,7 @@ TEST(GameRun, WholeGamesKeepTheirTickPeriodsClockAndTraffic) {
     EXPECT_EQ(world.front().Text5.Text(), "100");
     EXPECT_EQ(world.front().Text6.Text(), QString::number(100 * c.level));
     EXPECT_EQ(world.dialogs.msgBoxPrompts, QStringList{" Game over - Click OK to continue "});
+    EXPECT_EQ(world.dialogs.msgBoxOfferedCancel, QList<bool>{false});
     EXPECT_FALSE(world.game().Visible());
     EXPECT_TRUE(world.front().Visible());
 
@@ -201,8 +202,9 @@ TEST(GameRun, WholeGamesKeepTheirTickPeriodsClockAndTraffic) {
 }
 
 /** A crash or a collision ends the game in its own tick at once: no clock step, no redraw and
- *  no wait. The game-over box follows with the explosion still on the radar, and the front
- *  screen is handed the clock of the tick before. */
+ *  no wait. The game-over box follows over the game window with the explosion still on the
+ *  radar, the front screen not yet back, and the front screen is handed the clock of the tick
+ *  before. */
 TEST(GameRun, ACrashOrACollisionEndsTheGameInItsTickAtOnce) {
   constexpr rt::Colour kExplosionRed = 0x0000FF;
   for (const bool collision : {false, true}) {
@@ -229,9 +231,11 @@ TEST(GameRun, ACrashOrACollisionEndsTheGameInItsTickAtOnce) {
     double boxAt = 0;
     rt::Colour explosion = 0;
     QString secondsLeft;
+    std::pair<bool, bool> shownBehindBox;  // the game window, the front screen
     world.dialogs.onMsgBox = [&](const QString&) {
       Vantix& g = world.game();
       boxAt = world.clock.Now();
+      shownBehindBox = {g.Visible(), world.front().Visible()};
       // Inside the red heart of the explosion, clear of the aircraft's own dot.
       explosion = g.Draw().Point(rt::CInt(g.PosX[1][0]) + 5, rt::CInt(g.PosY[1][0]));
       secondsLeft = world.front().Text4.Text();
@@ -240,6 +244,7 @@ TEST(GameRun, ACrashOrACollisionEndsTheGameInItsTickAtOnce) {
     EXPECT_EQ(world.front().Text3.Text(), collision ? "collision" : "crashed");
     EXPECT_EQ(secondsLeft, "3570");  // 59:30, the clock after tick 30
     EXPECT_EQ(explosion, kExplosionRed);
+    EXPECT_EQ(shownBehindBox, std::make_pair(true, false));
     EXPECT_NEAR(boxAt, tickEnd, 0.01) << "the box comes as tick 31 starts";
   }
 }
