@@ -24,6 +24,8 @@ struct TickSeen {
   std::vector<std::pair<int, int>> arrivals;  // (slot, AcState) of arrivals new in the tick
   int departures = 0;                         // departures new in the tick
   std::pair<int, int> emergency;              // (EmergencyAc, EmergencyKind)
+  QString emergencyLine;                      // as the player reads it through the wait
+  rt::Colour emergencyBack = 0;               // and its colour then
   int screenFault = 0;                        // CrtFault
 };
 
@@ -66,6 +68,8 @@ class GameRecorder {
         state_[s] = g.AcState[s];
       }
       t.emergency = {g.EmergencyAc, g.EmergencyKind};
+      t.emergencyLine = g.Text3.Text();
+      t.emergencyBack = g.Text3.BackColour();
       t.screenFault = g.CrtFault;
       yields_ = 0;
       if (afterTick) afterTick(g, tick);
@@ -96,6 +100,8 @@ QString ClockAfter(int tick) {
 // the first arrival.
 constexpr float kCalm = 0.5f;
 
+constexpr rt::Colour kAlertRed = 0x0000FF;
+
 }  // namespace
 
 /** The level is 1 + the index of the ticked level option, read when the game starts. */
@@ -114,9 +120,11 @@ TEST(GameRun, TheGameReadsItsLevelFromTheTickedOption) {
  *  midnight ends on time. The clock counts down from 59:59 to -1:59 over 3601 ticks, and the
  *  front screen gets "time", -1 seconds, full safety and no landing. New traffic: the first
  *  random arrival in tick 60, the next 77 ticks later (r = 0.5, no landing), then every 160 (the
- *  longest gap); from level 3 a departure in tick 1 and every second game minute after, 30 in
- *  all. At level 6 an emergency strikes when the draw says so and no second one is rolled while
- *  it lasts, so the draw that would have struck starts a screen fault, which lasts 119 ticks. */
+ *  longest gap); the random stack of an arrival is drawn before the r of the next interval.
+ *  From level 3 a departure in tick 1 and every second game minute after, 30 in all. At level 6
+ *  an emergency strikes when the draw says so, from the next tick on its line flashing red and
+ *  black through the waits, and no second one is rolled while it lasts, so the draw that would
+ *  have struck starts a screen fault, which lasts 119 ticks. The game-over box has OK alone. */
 TEST(GameRun, WholeGamesKeepTheirTickPeriodsClockAndTraffic) {
   constexpr double kDrawCost = 0.1;  // the tick's work, in fake seconds per random draw
   struct Case {
@@ -143,6 +151,9 @@ TEST(GameRun, WholeGamesKeepTheirTickPeriodsClockAndTraffic) {
     };
     recorder.afterTick = [&](Vantix& g, int tick) {
       costly = true;
+      // The first random arrival draws stack 1. Were the interval's r drawn first, that 0 would
+      // be the r, bringing the next arrival 97 ticks later instead of 77, and the stack 3.
+      if (tick == 59) world.random.script = {0.0f};
       if (tick == c.fastFrom - 1) g.Check3.SetValue(1);
       if (tick == c.fastTo - 1) g.Check3.SetValue(0);
       // At level 6, after the redraw's flicker draw: an emergency in tick 100 (kind 4, counted
@@ -173,8 +184,9 @@ TEST(GameRun, WholeGamesKeepTheirTickPeriodsClockAndTraffic) {
       for (int t = 1; t <= 3481; t += 120) departures.insert(t);
     const std::map<int, std::vector<std::pair<int, int>>> arrivals = {
         {1, {{1, 3}, {2, 2}, {3, 1}, {4, 4}}},  // the set-up's four, first seen in tick 1
-        {60, {{5, 3}}},
-        {137, {{6, 3}}},  // stack 3 is then full: later requests bring nobody
+        {60, {{5, 1}}},
+        {137, {{6, 3}}},
+        {297, {{7, 3}}},  // stack 3 is then full: later requests bring nobody
     };
 
     ASSERT_EQ(recorder.ticks.size(), 3601u);
@@ -195,6 +207,10 @@ TEST(GameRun, WholeGamesKeepTheirTickPeriodsClockAndTraffic) {
       ASSERT_EQ(t.arrivals, a == arrivals.end() ? decltype(a->second)() : a->second);
       const bool struck = c.level == 6 && k >= 100;
       ASSERT_EQ(t.emergency, struck ? std::make_pair(2, 4) : std::make_pair(0, 0));
+      // The line shows the emergency from the tick after the tick end that rolled it.
+      const bool shown = struck && k > 100;
+      ASSERT_EQ(t.emergencyLine, QString(shown ? "B No lock above 2000ft" : ""));
+      ASSERT_EQ(t.emergencyBack, shown && (k - 101) % 2 == 0 ? kAlertRed : 0);
       const bool fault = c.level == 6 && k >= 200 && k < 319;
       ASSERT_EQ(t.screenFault, fault ? 319 - k : 0);
     }
