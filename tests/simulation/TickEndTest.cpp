@@ -27,7 +27,7 @@ void SetUpGame(TestWorld& world, std::int16_t level) {
 
 /** The warnings box flashes red and black over consecutive ticks with warnings, beeping in each
  *  while Sound is ticked, and rests black in a tick without; the emergency line flashes the same
- *  way, silently. Both are emptied after the wait and keep their colours. */
+ *  way, silently. Both stand through the wait, are emptied after it and keep their colours. */
 TEST(TickEnd, AlertsFlashRedAndBlackAndBeepOnlyWithSound) {
   const bool warned[] = {true, true, true, false, true, false, false};
   const rt::Colour expected[] = {kRed, kBlack, kRed, kBlack, kRed, kBlack, kBlack};
@@ -36,6 +36,8 @@ TEST(TickEnd, AlertsFlashRedAndBlackAndBeepOnlyWithSound) {
     Vantix& game = world.game();
     SetUpGame(world, 1);
     game.Check2.SetValue(sound);
+    QString seenInTheWait;
+    world.events.onYield = [&] { seenInTheWait = game.Text2.Text() + game.Text3.Text(); };
     for (int t = 0; t < 7; ++t) {
       if (warned[t]) {
         game.Text2.SetText("A Altitude warning\r\n");
@@ -44,6 +46,8 @@ TEST(TickEnd, AlertsFlashRedAndBlackAndBeepOnlyWithSound) {
       game.FinishTick();
       EXPECT_EQ(game.Text2.BackColour(), expected[t]) << "tick " << t;
       EXPECT_EQ(game.Text3.BackColour(), expected[t]) << "tick " << t;
+      EXPECT_EQ(seenInTheWait, QString(warned[t] ? "A Altitude warning\r\nB Wide turns only" : ""))
+          << "tick " << t;
       EXPECT_EQ(game.Text2.Text(), "");
       EXPECT_EQ(game.Text3.Text(), "");
     }
