@@ -316,3 +316,40 @@ TEST(GameRun, TheMinuteStepAndTheTimeOut) {
   EXPECT_EQ(g.Label27.Caption(), "-1:59");
   EXPECT_EQ(g.GameOver, 5);
 }
+
+/** A tick flies the arrivals before the departures: an arrival is measured against a departure
+ *  where the departure stood before its move of the tick. 20 pixels abeam, a separation of 10,
+ *  is still proximity and costs a point, where the departure's half pixel onward would leave
+ *  10.25 and no warning; the warning stands in its box through the wait. */
+TEST(GameRun, ArrivalsAreMeasuredAgainstDeparturesBeforeTheDeparturesMove) {
+  TestWorld world;
+  Player player(world);
+  QString warnings;
+  float safety = 0;
+  player.afterTick = [&](Vantix& g, int tick) {
+    if (tick == 1) {
+      g.WindX = g.WindY = 0;
+      // A stands still at 9000 ft, clear of the highest ground; a departure at its altitude
+      // flies east at 100 kt, half a pixel a tick, 20 pixels south of it.
+      g.AcState[1] = 5;
+      g.PosX[1][0] = 200;
+      g.PosY[1][0] = 300;
+      g.AcSpeed[1] = g.TargetSpeed[1] = 0;
+      g.AcAlt[1] = g.TargetAlt[1] = 9000;
+      g.AcState[21] = 1150;  // on route 1, between two steps of its script
+      g.PosX[21][0] = 200;
+      g.PosY[21][0] = 320;
+      g.AcHeading[21] = g.TargetHeading[21] = 90;
+      g.AcSpeed[21] = g.TargetSpeed[21] = 100;
+      g.AcAlt[21] = g.TargetAlt[21] = 9000;
+    }
+    if (tick == 2) {
+      warnings = g.Text2.Text();
+      safety = g.Safety;
+      g.GameOver = 1;
+    }
+  };
+  world.front().Command3.PlayerClick();  // Start
+  EXPECT_EQ(warnings, QString("A Proximity to ?\r\n"));
+  EXPECT_EQ(safety, 99);
+}
