@@ -177,39 +177,48 @@ TEST_F(Approach, LockFliesTheGlidePathAndTouchesDownAtFiftyFeet) {
   }
 }
 
-/** Down brakes 4 kt a tick; from 150 kt the 37th tick brings it to 2 kt, which stops it and
- *  clears the runway: one more landing, and its landing time is the game time before that
- *  tick. */
+/** Down brakes 4 kt a tick and stops once at 5 kt or below: from 150 kt the 37th tick brings it
+ *  from 6 to 2 kt, from 149 kt the 36th tick to 5 kt. Stopping clears the runway: one more
+ *  landing, and its landing time is the game time before that tick. */
 TEST_F(Approach, DownBrakesToAStopAndClearsTheRunway) {
-  flight::Put(g, {1, 9, 297, 276.5f, 0, 150, 270, 0});
-  g.ClockMin = 58;
-  g.ClockSec = 30;  // 90 game seconds gone
-  QStringList knots;
-  int ticks = 0;
-  while (g.AcState[1] == 9 && ticks < 100) {
-    ASSERT_TRUE(g.ArrivalPass());
-    ++ticks;
-    knots << g.List1[2].List(0);
-    if (g.AcState[1] == 9) {
-      EXPECT_EQ(g.LandTime[1], 0);
+  struct Case {
+    std::int16_t speed;
+    int ticks;                // until it stops
+    const char* lastRolling;  // the Knts cell of the tick before
+  };
+  for (const Case& c : {Case{150, 37, "6"}, Case{149, 36, "9"}}) {
+    SCOPED_TRACE(testing::Message() << c.speed << " kt");
+    flight::FillGameTables(g);
+    flight::Put(g, {1, 9, 297, 276.5f, 0, c.speed, 270, 0});
+    g.ClockMin = 58;
+    g.ClockSec = 30;  // 90 game seconds gone
+    QStringList knots;
+    int ticks = 0;
+    while (g.AcState[1] == 9 && ticks < 100) {
+      ASSERT_TRUE(g.ArrivalPass());
+      ++ticks;
+      knots << g.List1[2].List(0);
+      if (g.AcState[1] == 9) {
+        EXPECT_EQ(g.LandTime[1], 0);
+      }
     }
+    EXPECT_EQ(ticks, c.ticks);
+    EXPECT_EQ(knots.first(), QString::number(c.speed - 4));
+    EXPECT_EQ(knots[c.ticks - 2], c.lastRolling);
+    EXPECT_EQ(knots.last(), "0");
+    EXPECT_EQ(g.AcSpeed[1], 0);
+    EXPECT_EQ(g.AcState[1], -1);
+    EXPECT_EQ(g.List1[4].List(0), "Clear");
+    EXPECT_EQ(g.Landings, 1);
+    EXPECT_EQ(g.LandTime[1], 90);
+    // Cleared, it is no longer flown: neither moved nor counted again.
+    const float x = g.PosX[1][0];
+    g.ClockSec = 10;
+    ASSERT_TRUE(g.ArrivalPass());
+    EXPECT_EQ(g.PosX[1][0], x);
+    EXPECT_EQ(g.Landings, 1);
+    EXPECT_EQ(g.LandTime[1], 90);
   }
-  EXPECT_EQ(ticks, 37);
-  EXPECT_EQ(knots.first(), "146");
-  EXPECT_EQ(knots[35], "6");
-  EXPECT_EQ(knots.last(), "0");
-  EXPECT_EQ(g.AcSpeed[1], 0);
-  EXPECT_EQ(g.AcState[1], -1);
-  EXPECT_EQ(g.List1[4].List(0), "Clear");
-  EXPECT_EQ(g.Landings, 1);
-  EXPECT_EQ(g.LandTime[1], 90);
-  // Cleared, it is no longer flown: neither moved nor counted again.
-  const float x = g.PosX[1][0];
-  g.ClockSec = 10;
-  ASSERT_TRUE(g.ArrivalPass());
-  EXPECT_EQ(g.PosX[1][0], x);
-  EXPECT_EQ(g.Landings, 1);
-  EXPECT_EQ(g.LandTime[1], 90);
 }
 
 /** Stopped on the runway: the aircraft stops as usual, stands in the stop tick and the 49

@@ -2,6 +2,7 @@
 // given between ticks, and a game won by its tenth landing.
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <map>
 
 #include "flight/FlightFixture.h"
@@ -21,7 +22,8 @@ void SendAltitude(Vantix& g, int slot, int alt) {
 }
 
 // The game's result as it is handed to the front screen, read when the game-over box shows
-// (the front screen's report takes it over afterwards).
+// (the front screen's report takes it over afterwards); and what the player sees when the report
+// asks for a new high score's name.
 struct Handover {
   explicit Handover(TestWorld& world) {
     world.dialogs.onMsgBox = [this, &world](const QString& prompt) {
@@ -30,8 +32,14 @@ struct Handover {
       secondsLeft = world.front().Text4.Text();
       score = world.front().Text6.Text();
     };
+    world.dialogs.onInputBox = [this, &world](const QString&) {
+      windowsAtNameBox = {world.game().Visible(), world.front().Visible()};
+      chartAtNameBox = world.front().Picture1.Draw().Layer();
+    };
   }
   QString outcome, secondsLeft, score;
+  std::pair<bool, bool> windowsAtNameBox;  // the game window shown, the front screen shown
+  QImage chartAtNameBox;
 };
 
 }  // namespace
@@ -81,7 +89,9 @@ TEST(GameFlight, AnArrivalIsFlownFromItsStackToACleanLanding) {
 }
 
 /** A level-1 game whose tenth arrival clears the runway is won in that tick: the front screen
- *  gets "won", the clock after that tick and 110, and every arrival keeps its landing time. */
+ *  gets "won", the clock after that tick and 110, and every arrival keeps its landing time. The
+ *  report asks for the new high score's name with the game window put away and the front screen
+ *  back; the landing chart is drawn after the name is given. */
 TEST(GameFlight, TenLandingsWinALevelOneGame) {
   TestWorld world;
   Player player(world);
@@ -105,6 +115,7 @@ TEST(GameFlight, TenLandingsWinALevelOneGame) {
       }
     }
   };
+  const QImage chartBefore = world.front().Picture1.Draw().Layer();
   world.front().Command3.PlayerClick();
   Vantix& g = world.game();
   ASSERT_EQ(clearedIn.size(), 10u);
@@ -114,4 +125,8 @@ TEST(GameFlight, TenLandingsWinALevelOneGame) {
   EXPECT_EQ(result.outcome, "won");
   EXPECT_EQ(result.secondsLeft, QString::number(3600 - lastTick));
   EXPECT_EQ(result.score, "110");
+  ASSERT_EQ(world.dialogs.inputPrompts.size(), 1);
+  EXPECT_EQ(result.windowsAtNameBox, std::make_pair(false, true));
+  EXPECT_TRUE(result.chartAtNameBox == chartBefore) << "the chart is drawn before the name box";
+  EXPECT_FALSE(world.front().Picture1.Draw().Layer() == chartBefore) << "no chart is drawn";
 }

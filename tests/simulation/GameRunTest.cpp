@@ -24,6 +24,8 @@ struct TickSeen {
   std::vector<std::pair<int, int>> arrivals;  // (slot, AcState) of arrivals new in the tick
   int departures = 0;                         // departures new in the tick
   std::pair<int, int> emergency;              // (EmergencyAc, EmergencyKind)
+  QString emergencyLine;                      // as the player reads it through the wait
+  rt::Colour emergencyBack = 0;               // and its colour then
   int screenFault = 0;                        // CrtFault
 };
 
@@ -66,6 +68,8 @@ class GameRecorder {
         state_[s] = g.AcState[s];
       }
       t.emergency = {g.EmergencyAc, g.EmergencyKind};
+      t.emergencyLine = g.Text3.Text();
+      t.emergencyBack = g.Text3.BackColour();
       t.screenFault = g.CrtFault;
       yields_ = 0;
       if (afterTick) afterTick(g, tick);
@@ -96,6 +100,8 @@ QString ClockAfter(int tick) {
 // the first arrival.
 constexpr float kCalm = 0.5f;
 
+constexpr rt::Colour kAlertRed = 0x0000FF;
+
 }  // namespace
 
 /** The level is 1 + the index of the ticked level option, read when the game starts. */
@@ -114,9 +120,11 @@ TEST(GameRun, TheGameReadsItsLevelFromTheTickedOption) {
  *  midnight ends on time. The clock counts down from 59:59 to -1:59 over 3601 ticks, and the
  *  front screen gets "time", -1 seconds, full safety and no landing. New traffic: the first
  *  random arrival in tick 60, the next 77 ticks later (r = 0.5, no landing), then every 160 (the
- *  longest gap); from level 3 a departure in tick 1 and every second game minute after, 30 in
- *  all. At level 6 an emergency strikes when the draw says so and no second one is rolled while
- *  it lasts, so the draw that would have struck starts a screen fault, which lasts 119 ticks. */
+ *  longest gap); the random stack of an arrival is drawn before the r of the next interval.
+ *  From level 3 a departure in tick 1 and every second game minute after, 30 in all. At level 6
+ *  an emergency strikes when the draw says so, from the next tick on its line flashing red and
+ *  black through the waits, and no second one is rolled while it lasts, so the draw that would
+ *  have struck starts a screen fault, which lasts 119 ticks. The game-over box has OK alone. */
 TEST(GameRun, WholeGamesKeepTheirTickPeriodsClockAndTraffic) {
   constexpr double kDrawCost = 0.1;  // the tick's work, in fake seconds per random draw
   struct Case {
@@ -143,6 +151,9 @@ TEST(GameRun, WholeGamesKeepTheirTickPeriodsClockAndTraffic) {
     };
     recorder.afterTick = [&](Vantix& g, int tick) {
       costly = true;
+      // The first random arrival draws stack 1. Were the interval's r drawn first, that 0 would
+      // be the r, bringing the next arrival 97 ticks later instead of 77, and the stack 3.
+      if (tick == 59) world.random.script = {0.0f};
       if (tick == c.fastFrom - 1) g.Check3.SetValue(1);
       if (tick == c.fastTo - 1) g.Check3.SetValue(0);
       // At level 6, after the redraw's flicker draw: an emergency in tick 100 (kind 4, counted
@@ -162,6 +173,7 @@ TEST(GameRun, WholeGamesKeepTheirTickPeriodsClockAndTraffic) {
     EXPECT_EQ(world.front().Text5.Text(), "100");
     EXPECT_EQ(world.front().Text6.Text(), QString::number(100 * c.level));
     EXPECT_EQ(world.dialogs.msgBoxPrompts, QStringList{" Game over - Click OK to continue "});
+    EXPECT_EQ(world.dialogs.msgBoxOfferedCancel, QList<bool>{false});
     EXPECT_FALSE(world.game().Visible());
     EXPECT_TRUE(world.front().Visible());
 
@@ -172,8 +184,9 @@ TEST(GameRun, WholeGamesKeepTheirTickPeriodsClockAndTraffic) {
       for (int t = 1; t <= 3481; t += 120) departures.insert(t);
     const std::map<int, std::vector<std::pair<int, int>>> arrivals = {
         {1, {{1, 3}, {2, 2}, {3, 1}, {4, 4}}},  // the set-up's four, first seen in tick 1
-        {60, {{5, 3}}},
-        {137, {{6, 3}}},  // stack 3 is then full: later requests bring nobody
+        {60, {{5, 1}}},
+        {137, {{6, 3}}},
+        {297, {{7, 3}}},  // stack 3 is then full: later requests bring nobody
     };
 
     ASSERT_EQ(recorder.ticks.size(), 3601u);
@@ -194,6 +207,10 @@ TEST(GameRun, WholeGamesKeepTheirTickPeriodsClockAndTraffic) {
       ASSERT_EQ(t.arrivals, a == arrivals.end() ? decltype(a->second)() : a->second);
       const bool struck = c.level == 6 && k >= 100;
       ASSERT_EQ(t.emergency, struck ? std::make_pair(2, 4) : std::make_pair(0, 0));
+      // The line shows the emergency from the tick after the tick end that rolled it.
+      const bool shown = struck && k > 100;
+      ASSERT_EQ(t.emergencyLine, QString(shown ? "B No lock above 2000ft" : ""));
+      ASSERT_EQ(t.emergencyBack, shown && (k - 101) % 2 == 0 ? kAlertRed : 0);
       const bool fault = c.level == 6 && k >= 200 && k < 319;
       ASSERT_EQ(t.screenFault, fault ? 319 - k : 0);
     }
@@ -201,8 +218,9 @@ TEST(GameRun, WholeGamesKeepTheirTickPeriodsClockAndTraffic) {
 }
 
 /** A crash or a collision ends the game in its own tick at once: no clock step, no redraw and
- *  no wait. The game-over box follows with the explosion still on the radar, and the front
- *  screen is handed the clock of the tick before. */
+ *  no wait. The game-over box follows over the game window with the explosion still on the
+ *  radar, the front screen not yet back, and the front screen is handed the clock of the tick
+ *  before. */
 TEST(GameRun, ACrashOrACollisionEndsTheGameInItsTickAtOnce) {
   constexpr rt::Colour kExplosionRed = 0x0000FF;
   for (const bool collision : {false, true}) {
@@ -229,9 +247,11 @@ TEST(GameRun, ACrashOrACollisionEndsTheGameInItsTickAtOnce) {
     double boxAt = 0;
     rt::Colour explosion = 0;
     QString secondsLeft;
+    std::pair<bool, bool> shownBehindBox;  // the game window, the front screen
     world.dialogs.onMsgBox = [&](const QString&) {
       Vantix& g = world.game();
       boxAt = world.clock.Now();
+      shownBehindBox = {g.Visible(), world.front().Visible()};
       // Inside the red heart of the explosion, clear of the aircraft's own dot.
       explosion = g.Draw().Point(rt::CInt(g.PosX[1][0]) + 5, rt::CInt(g.PosY[1][0]));
       secondsLeft = world.front().Text4.Text();
@@ -240,6 +260,7 @@ TEST(GameRun, ACrashOrACollisionEndsTheGameInItsTickAtOnce) {
     EXPECT_EQ(world.front().Text3.Text(), collision ? "collision" : "crashed");
     EXPECT_EQ(secondsLeft, "3570");  // 59:30, the clock after tick 30
     EXPECT_EQ(explosion, kExplosionRed);
+    EXPECT_EQ(shownBehindBox, std::make_pair(true, false));
     EXPECT_NEAR(boxAt, tickEnd, 0.01) << "the box comes as tick 31 starts";
   }
 }
@@ -294,4 +315,41 @@ TEST(GameRun, TheMinuteStepAndTheTimeOut) {
   g.ClockStep();
   EXPECT_EQ(g.Label27.Caption(), "-1:59");
   EXPECT_EQ(g.GameOver, 5);
+}
+
+/** A tick flies the arrivals before the departures: an arrival is measured against a departure
+ *  where the departure stood before its move of the tick. 20 pixels abeam, a separation of 10,
+ *  is still proximity and costs a point, where the departure's half pixel onward would leave
+ *  10.25 and no warning; the warning stands in its box through the wait. */
+TEST(GameRun, ArrivalsAreMeasuredAgainstDeparturesBeforeTheDeparturesMove) {
+  TestWorld world;
+  Player player(world);
+  QString warnings;
+  float safety = 0;
+  player.afterTick = [&](Vantix& g, int tick) {
+    if (tick == 1) {
+      g.WindX = g.WindY = 0;
+      // A stands still at 9000 ft, clear of the highest ground; a departure at its altitude
+      // flies east at 100 kt, half a pixel a tick, 20 pixels south of it.
+      g.AcState[1] = 5;
+      g.PosX[1][0] = 200;
+      g.PosY[1][0] = 300;
+      g.AcSpeed[1] = g.TargetSpeed[1] = 0;
+      g.AcAlt[1] = g.TargetAlt[1] = 9000;
+      g.AcState[21] = 1150;  // on route 1, between two steps of its script
+      g.PosX[21][0] = 200;
+      g.PosY[21][0] = 320;
+      g.AcHeading[21] = g.TargetHeading[21] = 90;
+      g.AcSpeed[21] = g.TargetSpeed[21] = 100;
+      g.AcAlt[21] = g.TargetAlt[21] = 9000;
+    }
+    if (tick == 2) {
+      warnings = g.Text2.Text();
+      safety = g.Safety;
+      g.GameOver = 1;
+    }
+  };
+  world.front().Command3.PlayerClick();  // Start
+  EXPECT_EQ(warnings, QString("A Proximity to ?\r\n"));
+  EXPECT_EQ(safety, 99);
 }

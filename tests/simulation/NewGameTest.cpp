@@ -60,7 +60,8 @@ TEST(NewGame, TheDriftUsesThreePointOneFourForTheAngle) {
 }
 
 /** A set-up after a lost game shows the full green gauge, no emergency, lost radio or screen
- *  fault, an empty table and panel, and nothing selected; the readout goes to 0. */
+ *  fault, an empty table and panel, and nothing selected; the marker goes to the top of the dial
+ *  and the readout to 0, so a SEND without a click on the dial sends nothing of the last game. */
 TEST(NewGame, ASetUpAfterALostGameStartsClean) {
   TestWorld world;
   Vantix& game = world.game();
@@ -83,8 +84,9 @@ TEST(NewGame, ASetUpAfterALostGameStartsClean) {
   game.CrtFault = 40;
   game.Landings = 3;
   game.LandTime[1] = 300;
-  game.List1[0].SetListIndex(1);
+  game.List1[0].SetListIndex(1);  // B, heading 200
   game.List2.SetListIndex(4);
+  game.SetSelector(1, 3000);  // ALTITUDE 3000 on the scales
   game.Check1.SetValue(1);
   game.Text3.SetText("B Losing fuel (60%)");
 
@@ -108,6 +110,9 @@ TEST(NewGame, ASetUpAfterALostGameStartsClean) {
   for (auto& column : game.List1) EXPECT_EQ(column.ListCount(), 0);
   EXPECT_EQ(game.List1[0].ListIndex(), -1);
   EXPECT_EQ(game.List2.ListIndex(), -1);
+  EXPECT_EQ(game.Label2.Caption(), "0");
+  EXPECT_NEAR(game.Shape1.ShapeLeft() - game.Image1.Left(), 44, 0.01);
+  EXPECT_NEAR(game.Shape1.ShapeTop() - game.Image1.Top(), -1, 0.01);
   EXPECT_EQ(game.Check1.Value(), 0);
   EXPECT_EQ(game.Text2.Text(), "");
   EXPECT_EQ(game.Text3.Text(), "");

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <iomanip>
 #include <vector>
 
 #include "Draws.h"
@@ -26,7 +27,7 @@ void SetUpGame(TestWorld& world, std::int16_t level) {
 
 /** The warnings box flashes red and black over consecutive ticks with warnings, beeping in each
  *  while Sound is ticked, and rests black in a tick without; the emergency line flashes the same
- *  way, silently. Both are emptied after the wait and keep their colours. */
+ *  way, silently. Both stand through the wait, are emptied after it and keep their colours. */
 TEST(TickEnd, AlertsFlashRedAndBlackAndBeepOnlyWithSound) {
   const bool warned[] = {true, true, true, false, true, false, false};
   const rt::Colour expected[] = {kRed, kBlack, kRed, kBlack, kRed, kBlack, kBlack};
@@ -35,6 +36,8 @@ TEST(TickEnd, AlertsFlashRedAndBlackAndBeepOnlyWithSound) {
     Vantix& game = world.game();
     SetUpGame(world, 1);
     game.Check2.SetValue(sound);
+    QString seenInTheWait;
+    world.events.onYield = [&] { seenInTheWait = game.Text2.Text() + game.Text3.Text(); };
     for (int t = 0; t < 7; ++t) {
       if (warned[t]) {
         game.Text2.SetText("A Altitude warning\r\n");
@@ -43,6 +46,8 @@ TEST(TickEnd, AlertsFlashRedAndBlackAndBeepOnlyWithSound) {
       game.FinishTick();
       EXPECT_EQ(game.Text2.BackColour(), expected[t]) << "tick " << t;
       EXPECT_EQ(game.Text3.BackColour(), expected[t]) << "tick " << t;
+      EXPECT_EQ(seenInTheWait, QString(warned[t] ? "A Altitude warning\r\nB Wide turns only" : ""))
+          << "tick " << t;
       EXPECT_EQ(game.Text2.Text(), "");
       EXPECT_EQ(game.Text3.Text(), "");
     }
@@ -51,16 +56,46 @@ TEST(TickEnd, AlertsFlashRedAndBlackAndBeepOnlyWithSound) {
   }
 }
 
-/** Emergencies are rolled from level 4 and screen faults at level 6 only, in that order of draws.
- */
-TEST(TickEnd, RandomEventsAreRolledByLevel) {
-  const int draws[] = {0, 0, 0, 0, 1, 1, 2};
-  for (std::int16_t level = 1; level <= 6; ++level) {
+/** Emergencies are rolled from level 4 and screen faults at level 6 only, and in that order of
+ *  draws: the emergency's roll, its kind and its count, then the screen fault's roll. An
+ *  emergency starts when r x 400 is above 398, a screen fault when r x 600 is above 599, worked
+ *  out in single precision: about one tick in 200 and one in 600. */
+TEST(TickEnd, RandomEventsAreRolledByLevelAboveTheirEdges) {
+  // At each edge the largest draw that does not reach above it and the smallest that does.
+  constexpr float kEmergencyAt = 0.995f;          // r x 400 = 398
+  constexpr float kEmergencyAbove = 0.99500006f;  // 398.00003
+  constexpr float kFaultAt = 0.99833333f;         // r x 600 = 599
+  constexpr float kFaultAbove = 0.9983334f;       // 599.00006
+  struct Case {
+    std::int16_t level;
+    std::vector<float> script;
+    int draws;
+    std::int16_t kind;   // the emergency started, 0 none
+    std::int16_t fault;  // CrtFault afterwards
+  };
+  const Case cases[] = {
+      {1, {kStrike, kStrike}, 0, 0, 0},
+      {2, {kStrike, kStrike}, 0, 0, 0},
+      {3, {kStrike, kStrike}, 0, 0, 0},
+      {4, {kEmergencyAt, kStrike}, 1, 0, 0},
+      {5, {kEmergencyAbove, KindDraw(2), CountDraw(5), kStrike}, 3, 2, 0},
+      {6, {kEmergencyAt, kFaultAt}, 2, 0, 0},
+      {6, {kEmergencyAt, kFaultAbove}, 2, 0, 119},
+      {6, {kEmergencyAbove, KindDraw(1), CountDraw(5), kFaultAbove}, 4, 1, 119},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message()
+                 << "level " << c.level << ", first draw " << std::setprecision(9) << c.script[0]);
     TestWorld world;
-    SetUpGame(world, level);
-    world.random.script = {kCalm, kCalm};
-    world.game().FinishTick();
-    EXPECT_EQ(world.random.draws, draws[level]) << "level " << level;
+    Vantix& game = world.game();
+    SetUpGame(world, c.level);
+    game.AcState[1] = 1;  // holding in stack 1: an arrival to strike
+    world.random.script.assign(c.script.begin(), c.script.end());
+    game.FinishTick();
+    EXPECT_EQ(world.random.draws, c.draws);
+    EXPECT_EQ(game.EmergencyKind, c.kind);
+    EXPECT_EQ(game.EmergencyAc, c.kind ? 1 : 0);
+    EXPECT_EQ(game.CrtFault, c.fault);
   }
 }
 
@@ -100,8 +135,9 @@ TEST(TickEnd, ADroppedEmergencySkipsTheCountdownsAndTheWait) {
   struct Case {
     int kind;
     std::int16_t holdingSlot;  // an arrival holding there, 0 none
+    int draws;                 // the count of kinds 1 to 4 is drawn before the search
   };
-  for (const Case& c : {Case{5, 2}, Case{2, 0}}) {
+  for (const Case& c : {Case{5, 2, 2}, Case{2, 0, 3}}) {
     TestWorld world;
     Vantix& game = world.game();
     SetUpGame(world, 6);
@@ -117,6 +153,7 @@ TEST(TickEnd, ADroppedEmergencySkipsTheCountdownsAndTheWait) {
     game.FinishTick();
     EXPECT_EQ(game.EmergencyKind, 0) << c.kind;
     EXPECT_EQ(game.EmergencyAc, 0) << c.kind;
+    EXPECT_EQ(world.random.draws, c.draws) << c.kind;
     EXPECT_EQ(game.RadioLostTicks, 3) << c.kind;
     EXPECT_EQ(game.RadioLostAc, 2) << c.kind;
     EXPECT_EQ(game.CrtFault, 10) << c.kind;

@@ -55,6 +55,7 @@ bool ScriptedDialogs::MsgBox(const QString& prompt, bool withCancel) {
 
 QString ScriptedDialogs::InputBox(const QString& prompt) {
   inputPrompts.append(prompt);
+  if (onInputBox) onInputBox(prompt);
   if (inputAnswers.empty()) return QString();
   const QString answer = inputAnswers.front();
   inputAnswers.pop_front();

@@ -80,8 +80,9 @@ class ScriptedDialogs final : public rt::Dialogs {
   QList<bool> msgBoxOfferedCancel;  // for each message box, whether it had a Cancel button
   QStringList inputPrompts;
   QStringList warnings;
-  // Runs inside a message box, as the player's actions would while it is open.
+  // Run inside a message box or an input box, as the player's actions would while it is open.
   std::function<void(const QString&)> onMsgBox;
+  std::function<void(const QString&)> onInputBox;
 };
 
 class RecordingSound final : public rt::Sound {
