@@ -75,8 +75,8 @@ int main(int argc, char** argv) {
     const Median m = Time(f.bytes, runs);
     if (f.bytes.isEmpty()) empty = m.median;
     worst = std::max(worst, m.median - empty);
-    std::printf("  %-18s median %9.2f ms   min %9.2f   max %9.2f   above empty %9.2f ms\n",
-                f.name, 1e3 * m.median, 1e3 * m.min, 1e3 * m.max, 1e3 * (m.median - empty));
+    std::printf("  %-18s median %9.2f ms   min %9.2f   max %9.2f   above empty %9.2f ms\n", f.name,
+                1e3 * m.median, 1e3 * m.min, 1e3 * m.max, 1e3 * (m.median - empty));
   }
   // No file may keep the front screen from answering for long: half a second at the most.
   const bool met = worst < 0.5;

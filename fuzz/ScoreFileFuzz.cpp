@@ -4,9 +4,9 @@
 // entries, and the scores page's query carries no character that could change its fields.
 //
 // The bytes become lines by the file's rule (CR LF ends a line, and in a file without any CR LF
-// so do LF and CR; each byte is one character). Reading a real file costs a megabyte's buffer under the address sanitizer, so
-// one input in 64 (chosen by its bytes, so that a finding replays) also goes through the
-// files on disk, and there the lines must agree with the rule.
+// so do LF and CR; each byte is one character). Reading a real file costs a megabyte's buffer
+// under the address sanitizer, so one input in 64 (chosen by its bytes, so that a finding
+// replays) also goes through the files on disk, and there the lines must agree with the rule.
 #include <QByteArray>
 #include <QDir>
 #include <QFile>

@@ -1,14 +1,11 @@
 // The high-score file and its score-code table.
 #include "highscores/ScoreFile.h"
 
-#include <QFileInfo>
-
 #include "frontscreen/Levelform.h"
 #include "highscores/ScoreLines.h"
 #include "highscores/ScoreStore.h"
 #include "highscores/ScoreTable.h"
 #include "platform/Services.h"
-#include "platform/TextFile.h"
 
 void Levelform::Form_Initialize() {
   highscores::FillCodeTable(ScoreCode);
@@ -17,11 +14,10 @@ void Levelform::Form_Initialize() {
 void Levelform::SaveScores() {
   highscores::Entry entries[7];
   for (int level = 1; level <= 6; ++level) entries[level] = highscores::EntryOf(*this, level);
-  const QString refused = highscores::SaveRefusal(*this);
-  const QString error =
-      !refused.isEmpty() ? refused
-                         : highscores::WriteLines(highscores::kScoreFile,
-                                                  highscores::ScoreFileLines(ScoreCode, entries));
+  // A file that the intro could not read holds entries that the table never had: rewriting it
+  // from the table would lose them, even where it could be read by now.
+  const QString error = highscores::WriteLines(
+      highscores::kScoreFile, highscores::ScoreFileLines(ScoreCode, entries), ScoresUnread);
   // The new entry stays in the table for this session either way; the player should know that
   // it will be gone next time.
   if (!error.isEmpty())
@@ -38,15 +34,6 @@ void Levelform::DecodeDigit(std::int16_t& Field, std::int32_t& LevelNo, std::int
 }
 
 namespace highscores {
-
-QString SaveRefusal(const Levelform& form) {
-  // A file that the intro could not read holds entries that the table never had: rewriting it
-  // from the table would lose them, even where it could be read by now. What stands there now
-  // may be refused for a reason of its own, which is then the one given.
-  if (form.ScoresUnread.isEmpty() || !QFileInfo::exists(kScoreFile)) return {};
-  rt::TextOutput file;
-  return file.Open(kScoreFile) ? rt::UnreadFile(form.ScoresUnread) : file.Error();
-}
 
 void ReadScoreFile(Levelform& form) {
   ReadResult file = ReadLines(kScoreFile);

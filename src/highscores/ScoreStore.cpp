@@ -17,9 +17,9 @@ ReadResult ReadLines(const QString& path) {
   return result;
 }
 
-QString WriteLines(const QString& path, const QStringList& lines) {
+QString WriteLines(const QString& path, const QStringList& lines, const QString& unseen) {
   rt::TextOutput out;
-  if (!out.Open(path)) return out.Error();
+  if (!out.Open(path, unseen)) return out.Error();
   for (const QString& line : lines) out.PrintLine(line);
   return out.Close() ? QString() : out.Error();
 }

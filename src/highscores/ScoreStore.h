@@ -17,13 +17,16 @@ struct ReadResult {
   QString error;  // why it could not be read
 };
 
-// Reads a file's lines (CR LF ends; LF or CR ends in a file without any CR LF). Only a plain file is read: a pipe or a device
-// standing in its place could keep the front screen waiting for ever.
+// Reads a file's lines (CR LF ends them; in a file without any CR LF, LF or CR does). Only a
+// plain file is read: a pipe or a device standing in its place could keep the front screen
+// waiting for ever.
 ReadResult ReadLines(const QString& path);
 
 // Writes the lines, each ending in CR LF, and only then replaces the old file: a failure
-// part-way leaves the old file as it was. A link is followed to the file it names. Empty when
-// done, else why it failed, in the words the reading uses for the same kind of thing.
-QString WriteLines(const QString& path, const QStringList& lines);
+// part-way leaves the old file as it was. A link is followed to the file it names. `unseen`, when
+// given, is why the caller could not read the file earlier: a file that is there is then left
+// alone. Empty when done, else why it failed, in the words the reading uses for the same kind
+// of thing.
+QString WriteLines(const QString& path, const QStringList& lines, const QString& unseen = {});
 
 }  // namespace highscores

@@ -95,11 +95,13 @@ bool WriteAll(int fd, const QByteArray& data) {
   return true;
 }
 
-}  // namespace
-
+// Why a file that is there but could not be read is not written: its lines were never seen, and
+// the new ones would take their place. `why` is the reason the reading gave.
 QString UnreadFile(const QString& why) {
   return "it could not be read (" + why + ") and is left as it is";
 }
+
+}  // namespace
 
 bool TextInput::Open(const QString& path) {
   lines_.clear();
@@ -146,7 +148,7 @@ QString TextInput::LineInput() {
   return Eof() ? QString() : lines_[next_++];
 }
 
-bool TextOutput::Open(const QString& path) {
+bool TextOutput::Open(const QString& path, const QString& unseen) {
   Release();
   error_.clear();
   data_.clear();
@@ -174,8 +176,7 @@ bool TextOutput::Open(const QString& path) {
     ::close(reader);
   }
   if (unread != 0) refusal = UnreadFile(qt_error_string(unread));
-  if (refusal.isEmpty())
-    old_ = OpenPlainFile(folder_, name_, O_WRONLY | O_NOFOLLOW, st, refusal);
+  if (refusal.isEmpty()) old_ = OpenPlainFile(folder_, name_, O_WRONLY | O_NOFOLLOW, st, refusal);
   if (!refusal.isEmpty()) {
     error_ = refusal;
     Release();
@@ -183,6 +184,11 @@ bool TextOutput::Open(const QString& path) {
   }
   // A file that the player may not write can still be replaced where the folder allows it.
   existed_ = old_ >= 0 || errno != ENOENT;
+  if (existed_ && !unseen.isEmpty()) {
+    error_ = UnreadFile(unseen);
+    Release();
+    return false;
+  }
   mode_ = S_ISREG(st.st_mode) ? st.st_mode & 07777 : 0666;
   return true;
 }

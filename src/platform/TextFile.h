@@ -37,7 +37,9 @@ class TextOutput {
   ~TextOutput() { Release(); }
   // Finds the file (a link is followed to the file it names) and makes sure that it is a plain
   // file that can be read, or none yet; false with a reason when it must not be written.
-  bool Open(const QString& path);
+  // `unseen`, when given, says why the caller never saw what the file holds: a file that is
+  // there is then not written either, since the new lines would take the place of lines unread.
+  bool Open(const QString& path, const QString& unseen = {});
   void PrintLine(const QString& line);
   // Writes the lines and replaces the file; false with a reason when that failed.
   bool Close();
@@ -57,10 +59,6 @@ class TextOutput {
   QByteArray data_;
   QString error_;
 };
-
-// Why a file that is there but could not be read is not written: its lines were never seen, and
-// the new ones would take their place. `why` is the reason the reading gave.
-QString UnreadFile(const QString& why);
 
 // The longest file that is read: anything beyond is not a file of ours.
 constexpr qint64 kMaxTextFileBytes = 1 << 20;

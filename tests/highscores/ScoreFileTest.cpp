@@ -373,10 +373,9 @@ TEST(ScoreFile, ALinkToAPipeOrAFolderIsNeverSavedInto) {
 /** Where the folder refuses a new file or the replacing of the old one (a folder the player may
  *  not write; a shared folder where another player saved last), a file that the player may write
  *  is written in place and the high score is kept without a word; a folder that the player may
- *  write but not list takes the new file. Where neither can be written,
- *  or where the player may not read the file (its other levels' entries unseen), the old file
- *  stays whole, owner and mode included, and the player is told why. Played as a player without
- *  root's rights. */
+ *  write but not list takes the new file. Where neither can be written, or where the player may
+ *  not read the file (its other levels' entries unseen), the old file stays whole, owner and
+ *  mode included, and the player is told why. Played as a player without root's rights. */
 TEST(ScoreFile, AFolderThatRefusesTheReplaceStillKeepsTheHighScore) {
   if (::geteuid() != 0) GTEST_SKIP() << "needs root to stand for two players";
   struct Case {
@@ -409,9 +408,10 @@ TEST(ScoreFile, AFolderThatRefusesTheReplaceStillKeepsTheHighScore) {
     SetEntry(front, 2, "Bo", 2500, 77, 1443);
     ASSERT_EQ(::chmod(QFile::encodeName(world.Folder()), c.folder), 0);
     ASSERT_EQ(::chmod("scores.dat", c.file), 0);
-    const QString told = c.reason ? QString("Your high score could not be saved in "
-                                            "\"scores.dat\": %1. It stays in the table until "
-                                            "you leave Vantix.")
+    const QString told = c.reason ? QString(
+                                        "Your high score could not be saved in "
+                                        "\"scores.dat\": %1. It stays in the table until "
+                                        "you leave Vantix.")
                                         .arg(c.reason)
                                   : QString();
 
