@@ -131,6 +131,9 @@ TEST_F(Approach, EstCapturesTheGlidePathWhereAltitudeAndDistanceBandsMeet) {
       {"off the runway heading", 20, 336, 291, 2000, false},
       {"09R, 2000 ft at 40 px", -20, 216, 90, 2000, true},
       {"09R past T", -20, 257, 90, 0, false},
+      // x 76 + 2^-17 is 180 - 2^-17 px from T; single precision rounds that to 180 (a tie, to the
+      // even neighbour), band 90, where double precision would give band 89.
+      {"09R, 9000 ft at 180 px in single", -20, 76.0000076f, 90, 9000, true},
   };
   for (const GlideCase& c : cases) {
     SCOPED_TRACE(c.what);
@@ -157,12 +160,15 @@ struct LockCase {
 /** Lock sets the altitude to 50 ft for every started pixel from touchdown (the whole part of
  *  a negative distance is the next lower whole number) and touches down at 50 ft or less. */
 TEST_F(Approach, LockFliesTheGlidePathAndTouchesDownAtFiftyFeet) {
+  // 09R 180 px: x 76 - 2^-17 less T is -180 - 2^-17; single precision rounds that to -180 (a
+  // tie, to the even neighbour), 9000 ft, where double precision would take -181, 9050 ft.
   const LockCase cases[] = {
       {"27L 40.5 px out", 20, 336.5f, 2000, false},  {"27L 41.5 px out", 20, 337.5f, 2050, false},
       {"27L 2.0 px out", 20, 298.0f, 100, false},    {"27L 1.9 px out", 20, 297.9f, 0, true},
       {"27L 1 px past T", 20, 295.0f, 0, true},      {"27L 1.1 px past T", 20, 294.9f, 100, false},
       {"09R 39.5 px out", -20, 216.5f, 2000, false}, {"09R 0.5 px out", -20, 255.5f, 0, true},
       {"09R 1.1 px out", -20, 254.9f, 100, false},   {"09R 1.9 px past T", -20, 257.9f, 0, true},
+      {"09R 180 px", -20, 75.9999924f, 9000, false},
   };
   for (const LockCase& c : cases) {
     SCOPED_TRACE(c.what);

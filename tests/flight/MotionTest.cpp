@@ -1,5 +1,6 @@
 // How an arrival moves in one tick: its position with the wind, its speed, altitude and
-// heading towards the targets, the emergency effects, its trail dot and its table row.
+// heading towards the targets, the emergency effects, its trail dot and its table row; and the
+// track of arrivals and departures to the last bit.
 #include <gtest/gtest.h>
 
 #include "flight/FlightFixture.h"
@@ -8,6 +9,7 @@
 using flight::Arrival;
 
 using ArrivalMotion = flight::FlightTest;
+using Motion = flight::FlightTest;
 
 /** The move uses the heading and speed the aircraft had before the tick; the steps towards
  *  the targets come after it, and each shows its new value in the aircraft's table row. */
@@ -36,6 +38,67 @@ TEST_F(ArrivalMotion, TurnsDegreesIntoRadiansWithTheConstant314) {
   EXPECT_NEAR(g.PosY[1][0], 101, 2e-5);
   EXPECT_NEAR(g.PosX[2][0], 101, 2e-5);
   EXPECT_NEAR(g.PosY[2][0], 299.9992037, 2e-5);  // -cos(1.57) = -0.0007963
+}
+
+namespace {
+struct TrackCase {
+  const char* what;
+  int state;  // an arrival's state, 0 for a departure
+  int route;  // a departure's route, which gives its heading and target speed
+  float x, y;
+  int heading;
+  int speed, targetSpeed;
+  float windX, windY;
+  int ticks;
+  float afterX, afterY;
+};
+}  // namespace
+
+/** Each tick's move is worked out in double precision, with h x 3.14 / 180 for the angle, and
+ *  stored in single precision; over a flight of many ticks the track ends on exactly one
+ *  single-precision point. Arrivals drift with the wind (y only below Est), departures do not,
+ *  and every aircraft moves with the speed of the tick before. The winds are the set-up's for w
+ *  kt towards d: sin and cos of d x 3.14 / 180 stored in single, times w / 200 in single. The
+ *  end points were flown apart from the game, tick by tick in double precision and rounded to
+ *  single once a tick, and are written with the digits that name that single value. With the
+ *  angle in single, a term or the sum rounded to single, or pi for 3.14, every row but route 1's
+ *  ends elsewhere (route 1 shows pi and the speed's order). */
+TEST_F(Motion, WorksEachMoveOutInDoublePrecisionAndStoresItInSingle) {
+  const TrackCase cases[] = {
+      {"under control at 35, 120 to 150 kt, wind 12 kt towards 5", 5, 0, 198.7f, 170.8f, 35, 120,
+       150, 0.0052267f, -0.05977191f, 40, 214.77571f, 145.73416f},
+      {"under control at 313, 190 to 160 kt, wind 9 kt towards 44", 5, 0, 133.4f, 341.3f, 313, 190,
+       160, 0.031247022f, -0.03238246f, 40, 109.48142f, 316.66476f},
+      {"under control at 200, 180 to 160 kt, wind 15 kt towards 23", 5, 0, 305.3f, 222.2f, 200, 180,
+       160, 0.029290784f, -0.06904382f, 20, 300.0827f, 236.85118f},
+      {"Est at 270, 150 to 110 kt, wind 9 kt towards 144: y stays", 7, 0, 377.0f, 276.5f, 270, 150,
+       110, 0.026496701f, 0.036372036f, 40, 351.95996f, 276.5f},
+      {"route 3 at 30, 151 kt towards 190, wind 7 kt towards 131", 0, 3, 42.6f, 210.5f, 30, 151,
+       190, 0.026441433f, 0.022931432f, 30, 55.00679f, 188.99762f},
+      {"route 1 from take-off, 100 kt towards 150, wind 17 kt towards 75", 0, 1, 296, 256, 270, 100,
+       150, 0.08208908f, -0.022054099f, 40, 272.10007f, 256.05707f},
+  };
+  for (const TrackCase& c : cases) {
+    SCOPED_TRACE(c.what);
+    flight::FillGameTables(g);
+    g.WindX = c.windX;
+    g.WindY = c.windY;
+    int slot = 1;
+    if (c.state > 0) {
+      flight::Put(g, {slot, c.state, c.x, c.y, 5000, c.speed, c.heading, c.heading + 1});
+    } else {
+      slot = 21;
+      flight::PutDeparture(g, slot, c.route);
+      ASSERT_EQ(g.AcHeading[slot], c.heading);
+      g.PosX[slot][0] = c.x;
+      g.PosY[slot][0] = c.y;
+      g.AcSpeed[slot] = static_cast<std::int16_t>(c.speed);
+    }
+    g.TargetSpeed[slot] = static_cast<std::int16_t>(c.targetSpeed);
+    for (int tick = 0; tick < c.ticks; ++tick) ASSERT_TRUE(flight::FlyTick(g));
+    EXPECT_EQ(g.PosX[slot][0], c.afterX);
+    EXPECT_EQ(g.PosY[slot][0], c.afterY);
+  }
 }
 
 namespace {

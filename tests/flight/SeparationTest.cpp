@@ -16,6 +16,7 @@ struct PairCase {
   float loss;    // safety points lost
   const char* warnings;
   bool collision;
+  float x = 200, y = 300;  // i's position
 };
 
 }  // namespace
@@ -37,6 +38,9 @@ TEST_F(Separation, WarnsOrEndsTheGameByTheBandOfTheDistance) {
       {"d exactly 5", 1, 2, 6, 4, 0, 1, "A Proximity to B\r\n", false},
       {"d exactly 10", 1, 2, -20, 0, 0, 1, "A Proximity to B\r\n", false},
       {"d 10.01", 1, 2, 20.02f, 0, 0, 0, "", false},
+      // y 7.6 and 27.6 in single are 20 + 2^-21 apart; single precision rounds that to 20, so d is
+      // 10, where double precision would give 10.0000002 and no warning.
+      {"d 10 near the radar's top", 1, 2, 0, 20, 0, 1, "A Proximity to B\r\n", false, 270, 7.6f},
       {"the last arrival", 19, 20, 12, 0, -500, 1, "S Proximity to T\r\n", false},
       {"a departure in proximity", 3, 21, 0, 12, 0, 1, "C Proximity to ?\r\n", false},
       {"a departure alerted", 1, 29, 2, 2, 300, 2, "A Collision alert with ?\r\n", false},
@@ -47,13 +51,13 @@ TEST_F(Separation, WarnsOrEndsTheGameByTheBandOfTheDistance) {
     flight::FillGameTables(g);
     for (int s = 1; s <= 30; ++s) g.AcState[s] = 0;
     g.Text2.SetText("");
-    flight::Put(g, {c.i, 5, 200, 300, 5000, 0, 90, 0});
+    flight::Put(g, {c.i, 5, c.x, c.y, 5000, 0, 90, 0});
     if (c.j <= 20) {
-      flight::Put(g, {c.j, 5, 200 + c.dx, 300 + c.dy, 5000 + c.altAbove, 0, 90, 0});
+      flight::Put(g, {c.j, 5, c.x + c.dx, c.y + c.dy, 5000 + c.altAbove, 0, 90, 0});
     } else {
       flight::PutDeparture(g, c.j, 1);
-      g.PosX[c.j][0] = 200 + c.dx;
-      g.PosY[c.j][0] = 300 + c.dy;
+      g.PosX[c.j][0] = c.x + c.dx;
+      g.PosY[c.j][0] = c.y + c.dy;
       g.AcAlt[c.j] = g.TargetAlt[c.j] = static_cast<std::int16_t>(5000 + c.altAbove);
     }
     EXPECT_EQ(g.ArrivalPass(), !c.collision);
