@@ -17,7 +17,9 @@ constexpr double kNear = 0.005;
 
 /** A click on the dial gives the bearing of the clicked pixel from the dial's middle, cut down
  *  to a multiple of 10; a click farther than 48 px from the middle is ignored. Negative angles
- *  (upper right, lower left) take the next lower whole number, so (40, -15) is 60, not 70. */
+ *  (upper right, lower left) take the next lower whole number, so (40, -15) is 60, not 70. The
+ *  angle comes to degrees with 3.14 for pi: (3, -17) comes out at -80.03, a bearing of 9.97,
+ *  and so shows 0 (with pi, cut toward zero or rounded it would show 10). */
 TEST(Selection, ADialClickGivesTheBearingCutDownToTenAndIgnoresClicksOffTheDisc) {
   struct Case {
     int x, y;
@@ -26,7 +28,7 @@ TEST(Selection, ADialClickGivesTheBearingCutDownToTenAndIgnoresClicksOffTheDisc)
       {40, 0, 90},           {0, 30, 180},  {-40, 0, 270},  {0, -47, 0},     {0, 0, 90},
       {20, -20, 40},         {20, 20, 130}, {-20, 20, 220}, {-20, -20, 310}, {45, -1, 80},
       {45, 3, 90},           {40, -15, 60}, {-40, 15, 240}, {-48, 0, 270},   {34, 34, std::nullopt},
-      {0, 49, std::nullopt},
+      {0, 49, std::nullopt}, {3, -17, 0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << "(" << c.x << ", " << c.y << ")");
@@ -41,13 +43,26 @@ TEST(Selection, ADialClickGivesTheBearingCutDownToTenAndIgnoresClicksOffTheDisc)
 /** The dial reads the pixel under the pointer: any twips inside a pixel give that pixel, and the
  *  marker goes to the heading on the dial's rim, whatever command or aircraft is chosen. */
 TEST(Selection, ADialClickAnywhereInsideAPixelCountsForThatPixelAndMovesTheMarker) {
-  PanelFixture f;
-  Vantix& g = f.game();
-  g.List2.PlayerSelect(kMaintain);
-  g.Image1.PlayerMouseDown(DialTwips(-40) + 14, DialTwips(0) + 14);
-  EXPECT_EQ(g.Label2.Caption(), "270");
-  EXPECT_NEAR(g.Shape1.ShapeLeft(), g.Image1.Left() - 1, kNear);
-  EXPECT_NEAR(g.Shape1.ShapeTop(), g.Image1.Top() + 44.11, kNear);
+  struct Case {
+    float x, y;  // twips
+    const char* readout;
+    double left, top;  // the marker, from the dial's top-left corner
+  } cases[] = {
+      // 14 twips into pixel (-40, 0) both ways: the pixel below it would give 260.
+      {DialTwips(-40) + 14, DialTwips(0) + 14, "270", -1, 44.11},
+      // 10 twips into pixel (0, 20) both ways: the pixel right of it would give 170.
+      {DialTwips(0) + 10, DialTwips(20) + 10, "180", 44.07, 89},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.readout);
+    PanelFixture f;
+    Vantix& g = f.game();
+    g.List2.PlayerSelect(kMaintain);
+    g.Image1.PlayerMouseDown(c.x, c.y);
+    EXPECT_EQ(g.Label2.Caption(), c.readout);
+    EXPECT_NEAR(g.Shape1.ShapeLeft() - g.Image1.Left(), c.left, kNear);
+    EXPECT_NEAR(g.Shape1.ShapeTop() - g.Image1.Top(), c.top, kNear);
+  }
 }
 
 /** A press of any mouse button on the dial or the scales, where the player points, reaches the
@@ -143,18 +158,29 @@ TEST(Selection, TheMarkerGoesToTheValuesPlaceAndTheReadoutShowsIt) {
 }
 
 /** The dial's places are worked out in double precision, the scales' in single precision, and
- *  the marker gets them as they are. */
+ *  the marker gets them exactly as they are. The pictures' corner is (648, 392). */
 TEST(Selection, TheDialPlacesTheMarkerInDoubleAndTheScalesInSinglePrecision) {
-  PanelFixture f;
-  Vantix& g = f.game();
-  const double top = g.Image1.Top();
-  g.SetSelector(1, 9000);
-  const double scaleTop = g.Shape1.ShapeTop();
-  EXPECT_EQ(scaleTop, static_cast<double>(static_cast<float>(scaleTop)));
-  EXPECT_NE(scaleTop, top + 94 - 9000 / 98.0);
-  g.SetSelector(0, 90);
-  const double dialTop = g.Shape1.ShapeTop();
-  EXPECT_NE(dialTop, static_cast<double>(static_cast<float>(dialTop)));
+  struct Case {
+    std::int16_t mode, setting;
+    double left, top;  // in the window
+  } cases[] = {
+      // 692 + 45 sin(1.57) and 436 - 45 cos(1.57) in double. With the angle held in single
+      // precision the top would be 435.9641677, with all of it in single 435.9641724.
+      {0, 90, 736.9999857319326, 435.964165298017},
+      // 486 - 9000 / 98 in single precision; in double it would be 394.1632653.
+      {1, 9000, 674, 394.16326904296875},
+      // 7000 / 98 in single precision is 71.42857361, and 486 less that 414.5714111; worked out
+      // in double and only then held in single it would be 414.5714417.
+      {1, 7000, 674, 414.5714111328125},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << "mode " << c.mode << ", " << c.setting);
+    PanelFixture f;
+    Vantix& g = f.game();
+    g.SetSelector(c.mode, c.setting);
+    EXPECT_DOUBLE_EQ(g.Shape1.ShapeLeft(), c.left);
+    EXPECT_DOUBLE_EQ(g.Shape1.ShapeTop(), c.top);
+  }
 }
 
 /** Choosing LEFT or RIGHT shows the dial loaded with the chosen aircraft's heading, ALTITUDE

@@ -223,7 +223,9 @@ TEST(Send, AnArrivalThatHasClearedTheRunwayTakesNoOrders) {
 
 /** At levels 5 and 6 each press draws once for the radio unless an aircraft's radio is out
  *  already or the aircraft has the emergency; a whole part of r x 80 below 2 loses it for
- *  30 + the whole part of a second draw x 40 ticks. Below level 5 nothing is drawn. */
+ *  30 + the whole part of a second draw x 40 ticks. Below level 5 nothing is drawn. Both
+ *  products are taken in single precision: 0.175f lies just below 0.175, and x 40 it rounds up
+ *  to 7 in single precision (37 ticks), where in double it stays below (36). */
 TEST(Send, ThePressMayLoseTheRadioOnlyAtLevelsFiveAndSix) {
   struct Case {
     std::int16_t level;
@@ -236,9 +238,11 @@ TEST(Send, ThePressMayLoseTheRadioOnlyAtLevelsFiveAndSix) {
       {5, 0.0249f, 0.0f, 0, 2, 3, 30},  {6, 0.0f, 0.999f, 0, 2, 3, 69},
       {5, 0.025f, 0.0f, 0, 1, 0, 0},    {6, 0.9f, 0.0f, 0, 1, 0, 0},
       {6, 0.0f, 0.0f, kSlotC, 0, 0, 0}, {6, 0.0f, 0.5f, 1, 2, 3, 50},
+      {6, 0.0f, 0.175f, 0, 2, 3, 37},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << "level " << c.level << ", roll " << c.roll);
+    SCOPED_TRACE(testing::Message()
+                 << "level " << c.level << ", roll " << c.roll << ", length " << c.length);
     PanelFixture f;
     Vantix& g = f.game();
     g.Level = c.level;
