@@ -93,9 +93,10 @@ TEST(Intro, ComingBackFromTheTutorialBeforeAnyGameRunsTheIntroAgain) {
 /** The time taken is the hour less the seconds left, as minutes and two-digit seconds; an entry
  *  holding more than the hour (only a changed file passes such a one) counts below zero. */
 TEST(Intro, TheTimeTakenShowsMinutesAndTwoDigitSeconds) {
+  // 2950 s left are 650 s taken, 10.83 minutes: 10 whole ones and 50 s, not 11.
   const std::pair<std::int16_t, const char*> cases[] = {
-      {0, "60:00"},    {1234, "39:26"},  {3599, "0:01"},    {3600, "0:00"},
-      {3000, "10:00"}, {3605, "-1:-05"}, {9999, "-107:-39"}};
+      {0, "60:00"},    {1234, "39:26"},  {3599, "0:01"},     {3600, "0:00"},
+      {3000, "10:00"}, {3605, "-1:-05"}, {9999, "-107:-39"}, {2950, "10:50"}};
   for (const auto& [secondsLeft, shown] : cases)
     EXPECT_EQ(highscores::TimeTakenText(secondsLeft), shown) << secondsLeft;
 }

@@ -64,6 +64,9 @@ TEST(Results, EachOutcomeGetsItsMessageStatisticsAndFinalScore) {
     int score;
   };
   const QString unsafe = "You are not safe enough to be an air traffic controller.";
+  // Fractions that rounding would keep: 1182 s at 91 % make 1075.62 points, 1075 whole, of which
+  // Beginner's half is 537.5, so 537 (538 rounded to even); 1073 points with 7 of 20 landed are
+  // 375.55, so 375.
   const Case cases[] = {
       {"won", "1234", "87", "110", kWon, "10 of 10", "20:34", 536},
       {"won", "1234", "87", "320", kWon, "20 of 20", "20:34", 1073},
@@ -75,6 +78,8 @@ TEST(Results, EachOutcomeGetsItsMessageStatisticsAndFinalScore) {
       {"safety", "5", "100", "203", unsafe, "3 of 15", "0:05", 0},
       {"collision", "3600", "100", "519", "Two planes have collided. " + unsafe, "19 of 20",
        "60:00", 3420},
+      {"won", "1182", "91", "110", kWon, "10 of 10", "19:42", 537},
+      {"exit", "1234", "87", "307", "Goodbye until next time", "7 of 20", "20:34", 375},
   };
   for (const Case& c : cases) {
     TestWorld world;

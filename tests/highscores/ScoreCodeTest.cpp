@@ -76,6 +76,10 @@ TEST(ScoreCode, AnEntryPassesTheCheckOnlyWithItsLevelsScore) {
     Entry entry;
     bool passes;
   };
+  // 1182 s at 91 % make 1075.62 points, 1075 whole, and half of that 537.5: the half point is
+  // dropped, where rounding (to the even 538, or 1076 before halving) would keep it. Only a
+  // changed file holds a safety above 100, as 340 %: 12240 points, three times that is 36720,
+  // more than 16 bits hold.
   const Case cases[] = {
       {1, {"", 3000, 91, 1365}, true},  {1, {"", 3000, 91, 1364}, false},
       {1, {"", 3000, 91, 1366}, false}, {1, {"", 3000, 91, 2730}, false},
@@ -83,6 +87,8 @@ TEST(ScoreCode, AnEntryPassesTheCheckOnlyWithItsLevelsScore) {
       {2, {"", 2500, 77, 1925}, false}, {3, {"", 1234, 87, 1073}, true},
       {6, {"", 1234, 87, 1074}, false}, {4, {"", 0, 0, 0}, true},
       {1, {"", 1234, 0, 0}, true},      {5, {"", 9999, 100, 9999}, true},
+      {1, {"", 1182, 91, 537}, true},   {1, {"", 1182, 91, 538}, false},
+      {2, {"", 3600, 340, 9180}, true},
   };
   for (const Case& c : cases)
     EXPECT_EQ(highscores::PassesCheck(c.level, c.entry), c.passes)

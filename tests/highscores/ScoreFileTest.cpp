@@ -74,13 +74,16 @@ TEST(ScoreFile, SaveScoresWritesTheExactLinesOfAllSixLevels) {
   WriteBytes("scores.dat", "an older and much longer file that must not show through\r\n");
   SetEntry(front, 1, "Ann", 3600, 100, 1800);
   SetEntry(front, 3, " O'Neil, \"Jo\"", 1234, 87, 1073);
+  // Below every place each number holds more than half of it (1897: 897, 97, 7), so a digit
+  // rounded instead of cut would write another letter at every place.
+  SetEntry(front, 5, "Max", 1897, 99, 1878);
   front.SaveScores();
   EXPECT_EQ(ReadBytes("scores.dat"),
             "Ann\r\nINFMMJAOLYC\r\n"
             "\r\nLAZQFXZFFLY\r\n"
             " O'Neil, \"Jo\"\r\nNOMYLLAZOMG\r\n"
             "\r\nWALRUJDDKMP\r\n"
-            "\r\nJZTZIYELZEP\r\n"
+            "Max\r\nZEBAIBAULTT\r\n"
             "\r\nIFEGYPKPRJD\r\n");
   EXPECT_EQ(QDir(".").entryList(QDir::Files | QDir::Hidden), QStringList{"scores.dat"});
   EXPECT_TRUE(world.dialogs.warnings.isEmpty());
