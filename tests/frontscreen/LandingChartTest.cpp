@@ -51,32 +51,43 @@ struct ChartTest : ::testing::Test {
 
 }  // namespace
 
-/** Landings at 60, 150 and 270 s: bars 24, 36 and 48 px high at x 27, 42 and 57, six pixels wide
- *  in their types' colours, and the mean of 90 s as a red line at y 54 across the axis. */
+/** Landings at 60, 150, 270, 303 and 357 s: bars 24, 36, 48, 13.2 and 21.6 px high at x 27, 42,
+ *  57, 72 and 87, six pixels wide in their types' colours, and the mean as a red line across the
+ *  axis. Bar ends and the mean stay fractional until drawn, then fall on the nearest pixel: the
+ *  33 s bar reaches y 76.8, row 77 (flooring its offset of -13.2 would give 76); the 54 s bar
+ *  y 68.4, row 68 (cutting its offset to -21 would give 69); the mean of 357 / 5 = 71.4 s
+ *  y 61.44, row 61 (a whole-second mean of 71, divided in integers or rounded, gives row 62). */
 TEST_F(ChartTest, EachLandingGetsABarOfItsIntervalAndTheMeanARedLine) {
   Vantix& game = world.game();
   Land(game, 5, 150, 2);  // slots out of time order: bars follow the landings
   Land(game, 1, 270, 3);
   Land(game, 9, 60, 1);
+  Land(game, 12, 357, 5);
+  Land(game, 3, 303, 4);
   game.DrawLandingChart();
+  const int meanY = 61;
   const struct {
     int left, top;
     rt::Colour colour;
-  } bars[] = {{27, 66, kColours[1]}, {42, 54, kColours[2]}, {57, 42, kColours[3]}};
+  } bars[] = {{27, 66, kColours[1]},
+              {42, 54, kColours[2]},
+              {57, 42, kColours[3]},
+              {72, 77, kColours[4]},
+              {87, 68, kColours[5]}};
   for (const auto& bar : bars) {
-    EXPECT_EQ(BarColour(world, bar.left, bar.top, 54), bar.colour) << bar.left;
-    EXPECT_EQ(BarColour(world, bar.left + 6, bar.top, 54), bar.colour) << bar.left;
+    EXPECT_EQ(BarColour(world, bar.left, bar.top, meanY), bar.colour) << bar.left;
+    EXPECT_EQ(BarColour(world, bar.left + 6, bar.top, meanY), bar.colour) << bar.left;
     EXPECT_EQ(Drawn(world, bar.left, bar.top - 1), -1) << bar.left;
     EXPECT_EQ(Drawn(world, bar.left - 1, 80), -1) << bar.left;
     EXPECT_EQ(Drawn(world, bar.left + 7, 80), -1) << bar.left;
     EXPECT_EQ(Drawn(world, bar.left + 3, 91), -1) << bar.left;
   }
-  for (int x = 22; x <= 322; ++x) ASSERT_EQ(Drawn(world, x, 54), kRed) << x;
-  EXPECT_EQ(Drawn(world, 21, 54), -1);
-  EXPECT_EQ(Drawn(world, 323, 54), -1);
+  for (int x = 22; x <= 322; ++x) ASSERT_EQ(Drawn(world, x, meanY), kRed) << x;
+  EXPECT_EQ(Drawn(world, 21, meanY), -1);
+  EXPECT_EQ(Drawn(world, 323, meanY), -1);
   EXPECT_EQ(Drawn(world, 200, 10), -1);
-  // Bars 7 px wide from top to baseline inclusive; the line crosses the tops of bars 2 and 3.
-  EXPECT_EQ(DrawnPixels(world), 7 * (25 + 37 + 49) + 301 - 2 * 7);
+  // Bars 7 px wide from top to baseline inclusive; the line crosses bars 2 and 3.
+  EXPECT_EQ(DrawnPixels(world), 7 * (25 + 37 + 49 + 14 + 23) + 301 - 2 * 7);
 }
 
 /** A game without a landing leaves the chart cleared: no bar and no mean line. Arrivals that

@@ -170,7 +170,8 @@ TEST(TutorialDemo, RingsAreOutlinesAndTheAircraftDotIsFilled) {
 }
 
 // The four trail points lie 3, 6, 9 and 12 pixels behind the aircraft: east of it on its row for
-// heading 270 (over the grey glide path), below it and slightly to the left for heading 10.
+// heading 270 (over the grey glide path), below it and slightly to the left for heading 10, up and
+// to the right for heading 240.
 TEST(TutorialDemo, TheTrailPointsBackAlongTheHeading) {
   TutorialRun run;
   run.OpenAt(8);  // (450, 276), heading 270
@@ -179,14 +180,27 @@ TEST(TutorialDemo, TheTrailPointsBackAlongTheHeading) {
   for (int x : {456, 459, 462}) EXPECT_EQ(radar.Point(x, 276), kYellow) << x;
   for (int x : {455, 457, 458, 460, 461, 463}) EXPECT_EQ(radar.Point(x, 276), kGrey) << x;
 
-  TutorialRun other;
-  other.OpenAt(6);  // (480, 330), heading 10
-  other.Tick();
-  std::set<std::pair<int, int>> below;
-  for (int y = 334; y <= 346; ++y)
-    for (int x = 470; x <= 483; ++x)
-      if (other.game().Draw().Point(x, y) == kYellow) below.insert({x, y});
-  EXPECT_EQ(below, (std::set<std::pair<int, int>>{{479, 336}, {478, 339}, {478, 342}}));
+  // The yellow points in a box behind the aircraft, clear of its dot. For heading 240 the angle
+  // of degrees x 3.14 / 180 puts the first and third points at y 388.494 and 385.483, nearer
+  // rows 388 and 385; with pi they would lie on 388.5 and 385.5 and be drawn a row lower.
+  struct Case {
+    int page;  // heading 10 at (480, 330), heading 240 at (450, 390)
+    int left, top, right, bottom;
+    std::set<std::pair<int, int>> points;
+  };
+  for (const Case& c :
+       {Case{6, 470, 334, 483, 346, {{479, 336}, {478, 339}, {478, 342}}},
+        Case{4, 453, 378, 465, 388, {{453, 388}, {455, 387}, {458, 385}, {460, 384}}}}) {
+    SCOPED_TRACE(testing::Message() << "page " << c.page);
+    TutorialRun other;
+    other.OpenAt(c.page);
+    other.Tick();
+    std::set<std::pair<int, int>> seen;
+    for (int y = c.top; y <= c.bottom; ++y)
+      for (int x = c.left; x <= c.right; ++x)
+        if (other.game().Draw().Point(x, y) == kYellow) seen.insert({x, y});
+    EXPECT_EQ(seen, c.points);
+  }
 }
 
 // The label reads "A" and the altitude in hundreds, without a blank, 4 pixels right of and below
