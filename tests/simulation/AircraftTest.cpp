@@ -117,9 +117,12 @@ TEST(Aircraft, ARandomStackThatIsFullCreatesNothing) {
     game.AcState[n] = 2;
     game.AcAlt[n] = static_cast<std::int16_t>(6000 + 1000 * n);
   }
-  world.random.script = {0.3f};  // stack 2
-  game.NewAircraft(0);
-  EXPECT_EQ(game.AcState[4], 0);
+  // r x 4 = 1.2 and 1.8: stack 2 both times, by the whole part.
+  for (float draw : {0.3f, 0.45f}) {
+    world.random.script = {draw};
+    game.NewAircraft(0);
+    EXPECT_EQ(game.AcState[4], 0) << draw;
+  }
   world.random.script = {0.6f};  // stack 3
   game.NewAircraft(0);
   EXPECT_EQ(game.AcState[4], 3);

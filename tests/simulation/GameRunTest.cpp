@@ -277,6 +277,12 @@ TEST(GameRun, TheNextArrivalDependsOnTheLandingsPerMinute) {
       {59, 5, 0.99f, 30},  // below 30 is held at 30
       {10, 0, 0.0f, 160},  // above 160 is held at 160
       {57, 2, 0.25f, 66},  // 30 + (3 / 2.6 - 0.25) x 40 = 66.15
+      // 57.4999992 in double; the same sum in single precision comes to 57.5 and would round
+      // to the even 58.
+      {59, 0, 0.97916669f, 57},
+      // 15 / 9.6 is 1.5625 in double, so this is exactly 72.5: the half goes to the even 72,
+      // where halves rounded up would give 73.
+      {45, 9, 0.5f, 72},
   };
   for (const auto& c : cases) {
     TestWorld world;

@@ -24,9 +24,10 @@ void PlaceArrival(Vantix& game, int slot, float x, float y, std::int16_t alt) {
 
 }  // namespace
 
-/** The radar edge and the ground: outside the circle (squared distance above 76176, in double
- *  precision) costs a point and skips the ground; inside, less than 1000 ft above the pixel's band
- *  costs a point, and below the band's height the aircraft crashes. */
+/** The radar edge and the ground: outside the circle (squared distance above 76176, from the
+ *  differences in single precision, squared and summed in double) costs a point and skips the
+ *  ground; inside, less than 1000 ft above the pixel's band costs a point, and below the band's
+ *  height the aircraft crashes. */
 TEST(Hazards, TheEdgeAndTheGroundAreCheckedInTurn) {
   struct Case {
     float x, y;
@@ -40,7 +41,9 @@ TEST(Hazards, TheEdgeAndTheGroundAreCheckedInTurn) {
       {276, 0, 2, 3000, "", 100, 0},                             // exactly on the rim: inside
       {0, 276, 0, 500, "B Altitude warning\r\n", 99, 0},         // on the rim, low
       {0, 275.999f, 0, 500, "B Outside Radar Area\r\n", 99, 0},  // just beyond, in double precision
-      {276, 600, 8, 100, "B Outside Radar Area\r\n", 99, 0},     // the ground is not looked at
+      // 276 + 0.00001 in single precision is 276: on the rim, though the exact distance is beyond.
+      {-0.00001f, 276, 0, 500, "B Altitude warning\r\n", 99, 0},
+      {276, 600, 8, 100, "B Outside Radar Area\r\n", 99, 0},  // the ground is not looked at
       {200, 200, 2, 3000, "", 100, 0},
       {200, 200, 2, 2999, "B Altitude warning\r\n", 99, 0},
       {200, 200, 2, 2000, "B Altitude warning\r\n", 99, 0},
@@ -95,7 +98,9 @@ TEST(Hazards, ExplosionsAreDrawnWhereTheAircraftEnded) {
         EXPECT_EQ(radar.Point(100, 95), kRed);
         EXPECT_EQ(radar.Point(100, 94), kYellow);
       } else {
-        // Centred on (100, 102).
+        // Centred on (100, 102): 100.5 goes to the even 100, not up to 101.
+        EXPECT_EQ(radar.Point(93, 102), kRed);
+        EXPECT_EQ(radar.Point(92, 102), kYellow);
         EXPECT_EQ(radar.Point(100, 102), kRed);
         EXPECT_EQ(radar.Point(100, 109), kRed);
         EXPECT_EQ(radar.Point(100, 110), kYellow);

@@ -22,6 +22,8 @@ TEST(NewGame, TheWindChoosesTheRunwayAndSetsTheDial) {
     double markerLeft, markerTop;
     const char* speed;
   };
+  // The draws of d 179 and of the 25 kt give r x 360 = 179.5 and r x 18 = 17.998: rounded in
+  // place of their whole parts, they would give 180 with runway 09R, and 26 kt.
   const Case cases[] = {
       {0, 1, 0.0f, "<-- 27L ---", 20, 42, 480, "3"},
       {90, 1, 0.0f, "<-- 27L ---", 20, 64, 502, "3"},
@@ -46,17 +48,38 @@ TEST(NewGame, TheWindChoosesTheRunwayAndSetsTheDial) {
   }
 }
 
-/** The drift is w / 200 pixels a tick, worked out with the constant 3.14: an east wind of 3 kt
- *  drifts just under 0.015 px east and about 0.000012 px north. */
+/** The drift is w / 200 pixels a tick, worked out with the constant 3.14: the sine and cosine of
+ *  the angle in double precision, stored in single, and the marker's place and the w / 200 step
+ *  in single. An east wind of 3 kt drifts just under 0.015 px east and about 0.000012 px north.
+ *  The direction and the speed are the whole parts of r x 360 and r x 18 in single precision. */
 TEST(NewGame, TheDriftUsesThreePointOneFourForTheAngle) {
-  TestWorld world;
-  Vantix& game = world.game();
-  game.Level = 1;
-  world.random.script = {DirectionDraw(90), 0.0f};
-  game.InitGame();
-  EXPECT_LT(game.WindX, 0.015f);
-  EXPECT_GT(game.WindX, 0.01499f);
-  EXPECT_NEAR(game.WindY, -0.0000119, 0.0000005);
+  struct Case {
+    float directionDraw, speedDraw;
+    float windX, windY;
+    float markerLeft, markerTop;
+    const char* speed;
+  };
+  // Expected values worked out apart from the game, single precision by rounding to float32
+  // after each step.
+  const Case cases[] = {
+      {DirectionDraw(90), 0.0f, 0.014999995f, -1.19449014e-05f, 63.9999924f, 501.982483f, "3"},
+      // r x 360 in single rounds up to 179.0 and r x 18 up to 11.0; in double both stay below,
+      // which would give d 178 and w 13.
+      {0.49722221f, 0.6111111f, 0.00133251632f, 0.0699873194f, 42.4187927f, 523.996033f, "14"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << "wind " << c.speed << " kt");
+    TestWorld world;
+    Vantix& game = world.game();
+    game.Level = 1;
+    world.random.script = {c.directionDraw, c.speedDraw};
+    game.InitGame();
+    EXPECT_EQ(game.WindX, c.windX);
+    EXPECT_EQ(game.WindY, c.windY);
+    EXPECT_EQ(game.Shape2.ShapeLeft(), c.markerLeft);
+    EXPECT_EQ(game.Shape2.ShapeTop(), c.markerTop);
+    EXPECT_EQ(game.Label8.Caption(), c.speed);
+  }
 }
 
 /** A set-up after a lost game shows the full green gauge, no emergency, lost radio or screen

@@ -126,10 +126,12 @@ TEST(Radar, AScreenFaultTurnsThePictureGreenAndHidesTheLetters) {
     rt::Colour colour;
     const char* label;
   };
-  // The flicker's edge in single precision: 0.9f gives r x 20 = 18, not above it; 0.9000001f
-  // is the smallest draw above it.
+  // The flicker's edge in single precision: 0.9f gives r x 20 = 18, not above it; so does
+  // 0.90000004f, whose product 18.0000007 is above 18 in double but rounds to 18 in single;
+  // 0.9000001f is the smallest draw above it.
   const Case cases[] = {
       {50, 0.9f, kGreen, " 70"},
+      {50, 0.90000004f, kGreen, " 70"},
       {50, 0.9000001f, rt::Rgb(0, 0, 255), " 70"},
       {0, kFlicker, rt::Rgb(0, 0, 255), "C70"},
   };

@@ -107,12 +107,18 @@ TEST(TickEnd, AnEmergencyStrikesByItsKindsRule) {
     int n;
     std::vector<std::pair<int, std::int16_t>> states;  // (slot, AcState)
     std::int16_t struck;
-    std::int16_t ticks;  // EmergencyTicks afterwards; it starts at 7
+    std::int16_t ticks;   // EmergencyTicks afterwards; it starts at 7
+    float countDraw = 0;  // the draw of the count n when given, else CountDraw(n)
   };
   const Case cases[] = {
-      {5, 0, {{3, 9}, {7, 9}, {9, 8}}, 7, 50},   {1, 5, {{2, 1}, {5, 5}, {9, 7}}, 5, 7},
-      {2, 6, {{2, 1}, {5, 5}, {9, 7}}, 9, 7},    {4, 34, {{2, 1}, {5, 5}, {9, 7}}, 2, 7},
-      {3, 5, {{2, 9}, {4, -1}, {5, 4}}, 2, 200}, {3, 6, {{2, 9}, {4, -1}, {5, 4}}, 5, 200},
+      {5, 0, {{3, 9}, {7, 9}, {9, 8}}, 7, 50},
+      {1, 5, {{2, 1}, {5, 5}, {9, 7}}, 5, 7},
+      {2, 6, {{2, 1}, {5, 5}, {9, 7}}, 9, 7},
+      {4, 34, {{2, 1}, {5, 5}, {9, 7}}, 2, 7},
+      {3, 5, {{2, 9}, {4, -1}, {5, 4}}, 2, 200},
+      {3, 6, {{2, 9}, {4, -1}, {5, 4}}, 5, 200},
+      // r x 30 in single rounds up to 17.0, n 22; in double it stays below, n 21 and slot 9.
+      {1, 22, {{2, 1}, {5, 5}, {9, 7}}, 2, 7, 0.56666666f},
   };
   for (const Case& c : cases) {
     TestWorld world;
@@ -121,7 +127,7 @@ TEST(TickEnd, AnEmergencyStrikesByItsKindsRule) {
     for (auto [slot, state] : c.states) game.AcState[slot] = state;
     game.EmergencyTicks = 7;
     world.random.script = {kStrike, KindDraw(c.kind)};
-    if (c.kind != 5) world.random.script.push_back(CountDraw(c.n));
+    if (c.kind != 5) world.random.script.push_back(c.countDraw ? c.countDraw : CountDraw(c.n));
     game.FinishTick();
     EXPECT_EQ(game.EmergencyKind, c.kind) << c.kind << "/" << c.n;
     EXPECT_EQ(game.EmergencyAc, c.struck) << c.kind << "/" << c.n;
