@@ -104,13 +104,15 @@ TEST_F(ChartTest, LandingsInTheSameSecondShareOneBar) {
   Vantix& game = world.game();
   Land(game, 4, 100, 4);
   Land(game, 2, 100, 5);
-  Land(game, 7, 200, 1);
+  Land(game, 7, 201, 1);
   Land(game, 8, 3600, 2);
   game.DrawLandingChart();
   EXPECT_EQ(BarColour(world, 27, 50, 50), kColours[5]);  // 100 s: slot 2 wins over slot 4
-  EXPECT_EQ(BarColour(world, 42, 50, 50), kColours[1]);  // the next 100 s
+  EXPECT_EQ(BarColour(world, 42, 50, 50), kColours[1]);  // the next 101 s, up to y 49.6
   EXPECT_EQ(Drawn(world, 57, 89), -1);                   // no third bar
-  EXPECT_EQ(Drawn(world, 100, 50), kRed);                // mean 200 / 2 = 100 s: y 50
+  // The mean of 201 / 2 = 100.5 s stands at y 49.8, on the nearest row, 50, not cut to 49.
+  EXPECT_EQ(Drawn(world, 100, 50), kRed);
+  EXPECT_EQ(Drawn(world, 100, 49), -1);
 }
 
 /** An interval above 225 s reaches past the picture's top and is cut off there. */
