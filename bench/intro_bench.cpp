@@ -9,19 +9,13 @@
 #include <QWidget>
 #include <algorithm>
 #include <cstdio>
-#include <ctime>
 #include <vector>
 
+#include "Bench.h"
 #include "highscores/FileBytes.h"
 #include "support/TestWorld.h"
 
 namespace {
-
-double CpuSeconds() {
-  timespec t{};
-  ::clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-  return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
-}
 
 // A whole file of `unit` repeated up to 1 MiB.
 QByteArray Filled(const QByteArray& unit) {
@@ -41,9 +35,9 @@ Median Time(const QByteArray& file, int runs) {
   front.Show();  // warm-up, and the window shown as the player sees it
   std::vector<double> seconds;
   for (int i = 0; i < runs; ++i) {
-    const double start = CpuSeconds();
+    const double start = bench::CpuSeconds();
     front.ShowIntro();
-    seconds.push_back(CpuSeconds() - start);
+    seconds.push_back(bench::CpuSeconds() - start);
   }
   std::sort(seconds.begin(), seconds.end());
   return {seconds[seconds.size() / 2], seconds.front(), seconds.back()};
@@ -52,8 +46,7 @@ Median Time(const QByteArray& file, int runs) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  qputenv("QT_SCALE_FACTOR", "1");
+  bench::UseOffscreenPlatform();
   QApplication app(argc, argv);
   const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
 

@@ -11,6 +11,7 @@
 #include <functional>
 #include <vector>
 
+#include "Bench.h"
 #include "support/TestWorld.h"
 
 namespace {
@@ -82,8 +83,7 @@ void Run(const char* title, int runs, const std::function<void(TestWorld&)>& pre
 }  // namespace
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  qputenv("QT_SCALE_FACTOR", "1");
+  bench::UseOffscreenPlatform();
   QApplication app(argc, argv);
   const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 200;
 

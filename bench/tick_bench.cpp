@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "Bench.h"
 #include "support/TestWorld.h"
 
 namespace {
@@ -66,8 +67,7 @@ void FillTheSky(Vantix& g) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  qputenv("QT_SCALE_FACTOR", "1");
+  bench::UseOffscreenPlatform();
   QApplication app(argc, argv);
   TestWorld world;
   Vantix& g = world.game();

@@ -1,12 +1,11 @@
 // The cost of a game while it waits between ticks, and the accuracy of the tick period: a real
 // game on the real clock and event queue (offscreen), at normal speed and with Fast ticked.
-#include <sys/resource.h>
-
 #include <QApplication>
 #include <algorithm>
 #include <cstdio>
 #include <vector>
 
+#include "Bench.h"
 #include "Windows.h"
 #include "frontscreen/Levelform.h"
 #include "platform/QtServices.h"
@@ -14,11 +13,6 @@
 #include "support/Fakes.h"
 
 namespace {
-double CpuSeconds() {
-  rusage u{};
-  getrusage(RUSAGE_SELF, &u);
-  return u.ru_utime.tv_sec + u.ru_utime.tv_usec / 1e6 + u.ru_stime.tv_sec + u.ru_stime.tv_usec / 1e6;
-}
 
 // The real event queue, noting the moment each tick starts and ending the game after n ticks.
 // The first sleep of a tick's wait lasts until the end the game set at the tick's start, one
@@ -33,7 +27,7 @@ class WatchedEvents final : public rt::EventLoop {
     const double start = clock.Monotonic() + s - period;
     if (starts.empty() || start - starts.back() > period / 2) {
       starts.push_back(start);
-      cpuAtStart.push_back(CpuSeconds());
+      cpuAtStart.push_back(bench::CpuSeconds());
     }
     inner.Sleep(s);
   }
@@ -81,7 +75,7 @@ void Run(Windows& windows, WatchedEvents& events, bool fast, int ticks) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
+  bench::UseOffscreenPlatform();
   QApplication app(argc, argv);
   rt::SystemClock clock;
   rt::SeededRandom random;
